@@ -1,0 +1,77 @@
+#pragma once
+// The text engine: resolves font families with Fontconfig, rasterises UTF-8 text with FreeType
+// and keeps a glyph cache. It knows nothing of canvases: it measures text and renders it into a
+// coverage mask that the canvas blends in the font's colour.
+//
+// Coordinates: the reference point of a text is the top-left corner of its (unrotated) text cell,
+// as GDI's TextOut places it. The cell is Advance wide and Ascent + Descent high; the baseline lies
+// Ascent pixels below the reference point. A rotated text turns about the reference point,
+// counter-clockwise for positive angles (as GDI's escapement does on a screen whose y grows down).
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gadrix/platform/graphics/Types.h"
+
+namespace gadrix {
+
+// Everything that decides how a text looks.
+struct TFontSpec {
+  std::string Name = "Tahoma";  // family name; unknown families fall back to DejaVu Sans
+  int PixelSize = 11;           // the em height in pixels (a size in points times 96 / 72)
+  bool Bold = false;
+  bool Italic = false;
+  bool Underline = false;
+  bool StrikeOut = false;
+  int Orientation = 0;     // tenths of a degree, counter-clockwise
+  bool Antialiased = true;  // false: every coverage value is 0 or 255
+  friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+};
+
+struct TFontMetrics {
+  int Ascent = 0;    // pixels from the top of the cell to the baseline
+  int Descent = 0;   // pixels from the baseline to the bottom of the cell
+  int Height = 0;    // Ascent + Descent, what TextHeight reports
+  int AveCharWidth = 0;
+};
+
+// Text rendered into an 8-bit coverage mask. Pixel (i, j) of the mask lies at
+// (reference X + Left + i, reference Y + Top + j). Underline and strike-out are part of the mask.
+struct TTextMask {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+  std::vector<std::uint8_t> Coverage;  // Width * Height values, row by row; 0 transparent, 255 opaque
+};
+
+class TTextEngine {
+public:
+  // The one engine of the process; created on first use.
+  static TTextEngine& Instance();
+
+  TTextEngine(const TTextEngine&) = delete;
+  TTextEngine& operator=(const TTextEngine&) = delete;
+  ~TTextEngine();
+
+  // The font file a family name resolves to ("Arial" gives Liberation Sans).
+  std::string ResolveFontFile(const TFontSpec& Font);
+
+  TFontMetrics Metrics(const TFontSpec& Font);
+
+  // The advance of the text along its baseline, in pixels: the width of its unrotated cell.
+  int TextWidth(const TFontSpec& Font, std::string_view Utf8);
+
+  // The text rendered at Font.Orientation about the reference point (0, 0).
+  TTextMask Render(const TFontSpec& Font, std::string_view Utf8);
+
+private:
+  TTextEngine();
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace gadrix
