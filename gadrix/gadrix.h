@@ -4,7 +4,6 @@
 #include "gadrix/platform/core/Exception.h"
 #include "gadrix/platform/core/FormatSettings.h"
 #include "gadrix/platform/core/Object.h"
-#include "gadrix/platform/graphics/TextEngine.h"
-#include "gadrix/platform/graphics/Types.h"
+#include "gadrix/platform/graphics/Graphics.h"
 
 #include "gadrix/helmar/Types.h"

@@ -1,0 +1,25 @@
+#pragma once
+// The gallery's sheets: each draws one subject onto a bitmap of its own size.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "gadrix/platform/graphics/Graphics.h"
+
+namespace gallery {
+
+struct TSheet {
+  std::string Name;         // file name without extension
+  std::string Title;        // caption in the index page
+  std::string Description;  // one line under the caption
+  std::function<void(gadrix::TBitmap&)> Render;
+};
+
+// Every sheet the gallery shows, in order.
+std::vector<TSheet> AllSheets();
+
+// The canvas primitives, text at several angles, antialiased and not.
+void RenderCanvasShowcase(gadrix::TBitmap& Bitmap);
+
+}  // namespace gallery
