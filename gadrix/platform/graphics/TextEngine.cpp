@@ -54,7 +54,7 @@ struct TRotation {
 TRotation MakeRotation(int Orientation) {
   TRotation r;
   r.Orientation = ((Orientation % kFullTurn) + kFullTurn) % kFullTurn;
-  // Quarter turns are exact, so that text at 900 sits on whole pixels as crisply as upright text.
+  // Quarter turns are exact, so that their glyph origins fall on whole pixels.
   switch (r.Orientation) {
     case 0: r.Cos = 1; r.Sin = 0; break;
     case kQuarterTurn: r.Cos = 0; r.Sin = 1; break;
@@ -83,6 +83,13 @@ std::pair<int, int> SnapToSubpixel(double V) {
 // Whether a glyph whose ink lies within Radius of (X, Y) can show inside Clip.
 bool MayReach(double X, double Y, int Radius, const TRect& Clip) {
   return X + Radius >= Clip.Left && X - Radius < Clip.Right && Y + Radius >= Clip.Top && Y - Radius < Clip.Bottom;
+}
+
+// Whether two fonts render their glyphs alike; underline, strike-out and orientation are applied
+// to the text as a whole.
+bool SameFace(const TFontSpec& A, const TFontSpec& B) {
+  return A.PixelSize == B.PixelSize && A.Antialiased == B.Antialiased && A.Bold == B.Bold && A.Italic == B.Italic &&
+         A.Name == B.Name;
 }
 
 // An image placed with its origin at (X, Y) relative to the reference point.
@@ -125,10 +132,14 @@ struct TTextEngine::Impl {
   detail::TFontLibrary Fonts;  // declared before the sized fonts: their sizes belong to its faces
   std::size_t CacheBytes = 0;
   std::map<std::pair<FT_Face, detail::TGlyphStyle>, std::unique_ptr<TSizedFont>> Sized;
+  // The last request's font: texts come in runs of one font, and this spares two lookups.
+  TFontSpec LastSpec;
+  TSizedFont* LastFont = nullptr;
 
   // Called once at the start of every request, so that emptying the caches never pulls a glyph
   // from under a text being laid out.
   TSizedFont& SizedFont(const TFontSpec& Font);
+  TSizedFont& FindSizedFont(const TFontSpec& Font);
   void DropCaches();
   TTextMask Render(const TFontSpec& Font, std::string_view Utf8, const TRect& Clip);
   TCoverage RenderBar(detail::TBar Bar, int Advance, const TRotation& Rotation, bool Antialiased,
@@ -138,14 +149,22 @@ struct TTextEngine::Impl {
 void TTextEngine::Impl::DropCaches() {
   Sized.clear();
   CacheBytes = 0;
+  LastFont = nullptr;
 }
 
 TSizedFont& TTextEngine::Impl::SizedFont(const TFontSpec& Font) {
+  if (CacheBytes > kMaxCacheBytes) DropCaches();
+  if (LastFont != nullptr && SameFace(Font, LastSpec)) return *LastFont;
+  LastFont = &FindSizedFont(Font);
+  LastSpec = Font;
+  return *LastFont;
+}
+
+TSizedFont& TTextEngine::Impl::FindSizedFont(const TFontSpec& Font) {
   const detail::TFontFile& file = Resolver.Resolve(Font.Name, Font.Bold, Font.Italic);
   const FT_Face face = Fonts.Face(file.Path, file.Index);
   const detail::TGlyphStyle style{std::clamp(Font.PixelSize, kMinPixelSize, kMaxPixelSize), Font.Antialiased,
                                   Font.Bold && !detail::FaceIsBold(face), Font.Italic && !detail::FaceIsItalic(face)};
-  if (CacheBytes > kMaxCacheBytes) DropCaches();
   auto key = std::make_pair(face, style);
   if (auto found = Sized.find(key); found != Sized.end()) return *found->second;
   if (Sized.size() >= kMaxSizedFonts) DropCaches();

@@ -15,6 +15,11 @@
 //
 // Bold and italic take the family's bold and italic faces; a family without them is emboldened
 // (stems one pixel or em / 24 wider, every advance as much wider) or slanted by 12 degrees.
+// Underline and strike-out are bars across the whole advance: the underline at least one pixel
+// below the baseline and inside the cell, the strike-out where the font's OS/2 table puts it.
+//
+// Every call raises Exception when no font can be loaded at all (no font installed, a font file
+// that cannot be read); nothing else the text or the font spec holds raises.
 
 #include <cstdint>
 #include <memory>
@@ -68,6 +73,9 @@ public:
   // The font file a family name resolves to ("Arial" gives Liberation Sans).
   std::string ResolveFontFile(const TFontSpec& Font);
 
+  // Ascent and descent are the font's Windows ascent and descent (OS/2 table) scaled to the pixel
+  // size and rounded up; AveCharWidth is its average character width, scaled and rounded.
+  // Underline, strike-out and orientation do not change the metrics.
   TFontMetrics Metrics(const TFontSpec& Font);
 
   // The advance of the text along its baseline, in pixels: the width of its unrotated cell. It is
