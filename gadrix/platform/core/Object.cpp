@@ -1,8 +1,16 @@
 #include "gadrix/platform/core/Object.h"
 
 #include "gadrix/platform/core/Exception.h"
+#include "gadrix/platform/core/Properties.h"
 
 namespace gadrix {
+
+const TClassInfo& TPersistent::StaticClassInfo() {
+  static const TClassInfo info("TPersistent", nullptr, {});
+  return info;
+}
+
+std::string TPersistent::ClassName() const { return ClassInfo().Name(); }
 
 void TPersistent::Assign(const TPersistent* Source) {
   if (Source == nullptr) AssignError(nullptr);

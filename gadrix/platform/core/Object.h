@@ -1,10 +1,13 @@
 #pragma once
-// The root of the object model: TObject with its class name, TPersistent with Assign/AssignTo.
+// The root of the object model: TObject with its class name, TPersistent with Assign/AssignTo and
+// the published properties of its class.
 
 #include <functional>
 #include <string>
 
 namespace gadrix {
+
+class TClassInfo;
 
 class TObject {
 public:
@@ -17,7 +20,10 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 class TPersistent : public TObject {
 public:
-  std::string ClassName() const override { return "TPersistent"; }
+  static const TClassInfo& StaticClassInfo();
+  // The class's name and published properties.
+  virtual const TClassInfo& ClassInfo() const { return StaticClassInfo(); }
+  std::string ClassName() const override;
 
   // Copies Source into this object. The base class lets the source try AssignTo, and raises
   // EConvertError "Cannot assign a TX to a TY" when neither side knows the other.

@@ -19,7 +19,8 @@ class TBitmap : public TGraphic {
 public:
   TBitmap();
   ~TBitmap() override;
-  std::string ClassName() const override { return "TBitmap"; }
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   void Assign(const TPersistent* Source) override;
 
   int GetWidth() const override { return pixels_.Width(); }

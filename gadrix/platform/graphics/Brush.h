@@ -15,7 +15,8 @@ enum TBrushStyle : std::uint8_t {
 
 class TBrush : public TGraphicsObject {
 public:
-  std::string ClassName() const override { return "TBrush"; }
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   void Assign(const TPersistent* Source) override;
 
   TColor GetColor() const { return color_; }  // default clWhite

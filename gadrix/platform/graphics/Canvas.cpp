@@ -330,7 +330,8 @@ void TCanvas::TextOut(int X, int Y, const std::string& Text) {
   const int width = engine.TextWidth(spec, Text);
   const TPoint p = ToDevice(X, Y);
   if (HasFill() && width > 0) FillTextCell(p.X, p.Y, width, engine.Metrics(spec).Height, spec.Orientation);
-  BlendText(engine.Render(spec, Text), p.X, p.Y, font_->GetColor(), Target().Clip);
+  const TRect clip = Target().Clip;
+  BlendText(engine.Render(spec, Text, clip.Offset(-p.X, -p.Y)), p.X, p.Y, font_->GetColor(), clip);
   MoveTo(X + width, Y);
 }
 
@@ -338,8 +339,9 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, const std::string& Text) {
   const TRect box = ToDevice(R);
   if (HasFill()) FillRectangle(Target(), box, PlainBrushOp());
   const TPoint p = ToDevice(X, Y);
-  BlendText(TTextEngine::Instance().Render(font_->Spec(), Text), p.X, p.Y, font_->GetColor(),
-            Intersect(box, Target().Clip));
+  const TRect clip = Intersect(box, Target().Clip);
+  BlendText(TTextEngine::Instance().Render(font_->Spec(), Text, clip.Offset(-p.X, -p.Y)), p.X, p.Y,
+            font_->GetColor(), clip);
 }
 
 int TCanvas::TextWidth(const std::string& Text) const {

@@ -56,7 +56,8 @@ public:
   // A canvas over Buffer, which must outlive it (a bitmap's canvas, a form's back buffer).
   explicit TCanvas(TPixelBuffer* Buffer);
   ~TCanvas() override;
-  std::string ClassName() const override { return "TCanvas"; }
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   TPen* GetPen() const { return pen_.get(); }
   TBrush* GetBrush() const { return brush_.get(); }

@@ -64,7 +64,8 @@ HFONT CreateFontIndirectW(const TLogFont* LogFont);
 
 class TFont : public TGraphicsObject {
 public:
-  std::string ClassName() const override { return "TFont"; }
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   void Assign(const TPersistent* Source) override;
 
   const std::string& GetName() const { return name_; }  // default "Tahoma"

@@ -12,7 +12,8 @@ class TCanvas;
 
 class TGraphic : public TPersistent {
 public:
-  std::string ClassName() const override { return "TGraphic"; }
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   virtual int GetWidth() const = 0;
   virtual int GetHeight() const = 0;

@@ -7,7 +7,8 @@ namespace gadrix {
 
 class TGraphicsObject : public TPersistent {
 public:
-  std::string ClassName() const override { return "TGraphicsObject"; }
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   // Called after every change of a property.
   TNotifyEvent GetOnChange() const { return onChange_; }

@@ -29,7 +29,8 @@ int PenModeToRop2(TPenMode Mode);
 
 class TPen : public TGraphicsObject {
 public:
-  std::string ClassName() const override { return "TPen"; }
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   void Assign(const TPersistent* Source) override;
 
   TColor GetColor() const { return color_; }  // default clBlack
