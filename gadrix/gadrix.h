@@ -8,3 +8,9 @@
 #include "gadrix/platform/graphics/Types.h"
 
 #include "gadrix/helmar/Types.h"
+
+#include "gadrix/quantis/DataTable.h"
+#include "gadrix/quantis/IntMatrix.h"
+#include "gadrix/quantis/Matrix.h"
+#include "gadrix/quantis/NumUtils.h"
+#include "gadrix/quantis/Quantis.h"
