@@ -7,3 +7,9 @@
 #include "gadrix/platform/graphics/Graphics.h"
 
 #include "gadrix/helmar/Types.h"
+
+#include "gadrix/quantis/DataTable.h"
+#include "gadrix/quantis/IntMatrix.h"
+#include "gadrix/quantis/Matrix.h"
+#include "gadrix/quantis/NumUtils.h"
+#include "gadrix/quantis/Quantis.h"
