@@ -8,3 +8,7 @@
 #include "gadrix/platform/graphics/Types.h"
 
 #include "gadrix/helmar/Types.h"
+
+#include "gadrix/numeric/NumConversion.h"
+#include "gadrix/numeric/NumIO.h"
+#include "gadrix/numeric/NumText.h"
