@@ -13,3 +13,7 @@
 #include "gadrix/quantis/Matrix.h"
 #include "gadrix/quantis/NumUtils.h"
 #include "gadrix/quantis/Quantis.h"
+
+#include "gadrix/numeric/NumConversion.h"
+#include "gadrix/numeric/NumIO.h"
+#include "gadrix/numeric/NumText.h"
