@@ -6,14 +6,7 @@
 #include "gadrix/platform/core/Object.h"
 #include "gadrix/platform/graphics/Graphics.h"
 
-#include "gadrix/helmar/Types.h"
-
-#include "gadrix/quantis/DataTable.h"
-#include "gadrix/quantis/IntMatrix.h"
-#include "gadrix/quantis/Matrix.h"
-#include "gadrix/quantis/NumUtils.h"
+#include "gadrix/helmar/Helmar.h"
 #include "gadrix/quantis/Quantis.h"
 
-#include "gadrix/numeric/NumConversion.h"
 #include "gadrix/numeric/NumIO.h"
-#include "gadrix/numeric/NumText.h"

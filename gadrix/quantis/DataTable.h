@@ -56,8 +56,6 @@ inline constexpr std::array<const char*, 5> MScaleTypeNames = {"undefined", "nom
 // block whose cells moved) or two rows (Ix1, Ix2 row numbers; Low, High the columns).
 enum TSortExchgWhat : std::uint8_t { sxColumns = 1, sxRows = 2 };
 
-// Progress of a long operation, Percent 1 to 100.
-using TOnPercentDoneEvent = std::function<void(TObject* Sender, int Percent)>;
 using TDataResizedEvent = std::function<void(TObject* Sender, int OldNrCols, int OldNrRows,
                                              int NewNrCols, int NewNrRows)>;
 using TSortExchgEvent = std::function<void(TObject* Sender, std::uint8_t ExchgWhat, int Ix1,
