@@ -5,6 +5,7 @@
 #include "gadrix/platform/core/FormatSettings.h"
 #include "gadrix/platform/core/Object.h"
 #include "gadrix/platform/graphics/Graphics.h"
+#include "gadrix/platform/controls/Controls.h"
 
 #include "gadrix/helmar/Helmar.h"
 #include "gadrix/quantis/Quantis.h"

@@ -86,6 +86,9 @@ public:
   // Removes the clip: the whole buffer may be drawn on.
   void ResetClipRect();
   TPixelBuffer* GetBuffer() const { return buffer_; }
+  // Points the canvas at another buffer (the control framework aims a control's canvas at the
+  // buffer it paints into); pen, brush, font, origin and clip stay.
+  void SetBuffer(TPixelBuffer* Buffer) { buffer_ = Buffer; }
 
   void MoveTo(int X, int Y);
   void LineTo(int X, int Y);
