@@ -6,4 +6,6 @@
 #include "gadrix/platform/core/Object.h"
 #include "gadrix/platform/graphics/Graphics.h"
 
+#include "gadrix/helmar/Drawing.h"
+#include "gadrix/helmar/Markers.h"
 #include "gadrix/helmar/Types.h"
