@@ -22,4 +22,10 @@ std::vector<TSheet> AllSheets();
 // The canvas primitives, text at several angles, antialiased and not.
 void RenderCanvasShowcase(gadrix::TBitmap& Bitmap);
 
+// The 52 marker symbols of the base library, enlarged and at their real size.
+void RenderMarkerSheet(gadrix::TBitmap& Bitmap);
+
+// The frame styles 0 to 5 of the base library.
+void RenderFrameSheet(gadrix::TBitmap& Bitmap);
+
 }  // namespace gallery

@@ -16,6 +16,9 @@ std::vector<TSheet> AllSheets() {
   return {
       {"canvas", "Canvas", "Lines, shapes, text, copy modes and stretching of the GDI-style canvas.",
        RenderCanvasShowcase},
+      {"markers", "Markers", "The 52 marker symbols, enlarged, at their real size and in selector cells.",
+       RenderMarkerSheet},
+      {"frames", "Frames", "Frame styles 0 to 5 with the usual five colours.", RenderFrameSheet},
   };
 }
 

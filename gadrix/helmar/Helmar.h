@@ -4,7 +4,9 @@
 
 #include "gadrix/helmar/BitFld.h"
 #include "gadrix/helmar/Colors.h"
+#include "gadrix/helmar/Drawing.h"
 #include "gadrix/helmar/Files.h"
+#include "gadrix/helmar/Markers.h"
 #include "gadrix/helmar/NameTables.h"
 #include "gadrix/helmar/StringArray.h"
 #include "gadrix/helmar/Strings.h"
