@@ -43,7 +43,7 @@ inline int RunWithRatios(int argc, char** argv, const std::vector<Ratio>& Ratios
   std::printf("\n");
   for (const Ratio& r : Ratios) {
     const double measured = reporter.Time(r.Measured), baseline = reporter.Time(r.Baseline);
-    if (measured > 0 && baseline > 0) std::printf("ratio  %-60s %6.2fx\n", r.Label.c_str(), measured / baseline);
+    if (measured > 0 && baseline > 0) std::printf("ratio  %-60s %7.3fx\n", r.Label.c_str(), measured / baseline);
   }
   benchmark::Shutdown();
   return 0;

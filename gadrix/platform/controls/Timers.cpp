@@ -84,7 +84,7 @@ void TTimerQueue::FireDue(std::uint64_t Now) {
   for (TEntry& e : timers_) {
     if (e.Due > Now) continue;
     due.emplace_back(e.Window, e.Id);
-    e.Due = std::max(e.Due + e.Interval, Now + 1);
+    e.Due = e.Due + e.Interval > Now ? e.Due + e.Interval : Now + e.Interval;
   }
   for (const auto& [window, id] : due) {
     const bool stillRunning = std::any_of(timers_.begin(), timers_.end(), [&](const TEntry& e) {
