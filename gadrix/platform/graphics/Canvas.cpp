@@ -326,12 +326,12 @@ void TCanvas::FillTextCell(int X, int Y, int Width, int Height, int Orientation)
 
 void TCanvas::TextOut(int X, int Y, const std::string& Text) {
   TTextEngine& engine = TTextEngine::Instance();
-  const TFontSpec spec = font_->Spec();
-  const int width = engine.TextWidth(spec, Text);
+  const TFontSpec look = font_->FontSpec();
+  const int width = engine.TextWidth(look, Text);
   const TPoint p = ToDevice(X, Y);
-  if (HasFill() && width > 0) FillTextCell(p.X, p.Y, width, engine.Metrics(spec).Height, spec.Orientation);
+  if (HasFill() && width > 0) FillTextCell(p.X, p.Y, width, engine.Metrics(look).Height, look.Orientation);
   const TRect clip = Target().Clip;
-  BlendText(engine.Render(spec, Text, clip.Offset(-p.X, -p.Y)), p.X, p.Y, font_->GetColor(), clip);
+  BlendText(engine.Render(look, Text, clip.Offset(-p.X, -p.Y)), p.X, p.Y, font_->GetColor(), clip);
   MoveTo(X + width, Y);
 }
 
@@ -340,16 +340,16 @@ void TCanvas::TextRect(const TRect& R, int X, int Y, const std::string& Text) {
   if (HasFill()) FillRectangle(Target(), box, PlainBrushOp());
   const TPoint p = ToDevice(X, Y);
   const TRect clip = Intersect(box, Target().Clip);
-  BlendText(TTextEngine::Instance().Render(font_->Spec(), Text, clip.Offset(-p.X, -p.Y)), p.X, p.Y,
+  BlendText(TTextEngine::Instance().Render(font_->FontSpec(), Text, clip.Offset(-p.X, -p.Y)), p.X, p.Y,
             font_->GetColor(), clip);
 }
 
 int TCanvas::TextWidth(const std::string& Text) const {
-  return TTextEngine::Instance().TextWidth(font_->Spec(), Text);
+  return TTextEngine::Instance().TextWidth(font_->FontSpec(), Text);
 }
 
 int TCanvas::TextHeight(const std::string&) const {
-  return TTextEngine::Instance().Metrics(font_->Spec()).Height;
+  return TTextEngine::Instance().Metrics(font_->FontSpec()).Height;
 }
 
 TSize TCanvas::TextExtent(const std::string& Text) const { return {TextWidth(Text), TextHeight(Text)}; }

@@ -94,17 +94,17 @@ void TFont::SetHandle(const HFONT& Value) {
   Changed();
 }
 
-TFontSpec TFont::Spec() const {
-  TFontSpec spec;
-  spec.Name = name_;
-  spec.PixelSize = std::max(1, std::abs(height_));
-  spec.Bold = style_ & fsBold;
-  spec.Italic = style_ & fsItalic;
-  spec.Underline = style_ & fsUnderline;
-  spec.StrikeOut = style_ & fsStrikeOut;
-  spec.Orientation = orientation_;
-  spec.Antialiased = quality_ != fqNonAntialiased && quality_ != fqDraft;
-  return spec;
+TFontSpec TFont::FontSpec() const {
+  TFontSpec look;
+  look.Name = name_;
+  look.PixelSize = std::max(1, std::abs(height_));
+  look.Bold = style_ & fsBold;
+  look.Italic = style_ & fsItalic;
+  look.Underline = style_ & fsUnderline;
+  look.StrikeOut = style_ & fsStrikeOut;
+  look.Orientation = orientation_;
+  look.Antialiased = quality_ != fqNonAntialiased && quality_ != fqDraft;
+  return look;
 }
 
 }  // namespace gadrix

@@ -89,7 +89,7 @@ public:
   void SetHandle(const HFONT& Value);
 
   // What the text engine needs to measure and draw with this font.
-  TFontSpec Spec() const;
+  TFontSpec FontSpec() const;
 
 private:
   std::string name_ = "Tahoma";

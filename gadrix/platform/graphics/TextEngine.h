@@ -19,7 +19,7 @@
 // below the baseline and inside the cell, the strike-out where the font's OS/2 table puts it.
 //
 // Every call raises Exception when no font can be loaded at all (no font installed, a font file
-// that cannot be read); nothing else the text or the font spec holds raises.
+// that cannot be read); nothing else the text or the font description holds raises.
 
 #include <cstdint>
 #include <memory>
