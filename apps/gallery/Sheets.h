@@ -28,4 +28,7 @@ void RenderMarkerSheet(gadrix::TBitmap& Bitmap);
 // The frame styles 0 to 5 of the base library.
 void RenderFrameSheet(gadrix::TBitmap& Bitmap);
 
+// The custom-drawn numeric input in its formats, with buttons, gauge and warning colours.
+void RenderNumIO2Sheet(gadrix::TBitmap& Bitmap);
+
 }  // namespace gallery
