@@ -3,6 +3,7 @@
 
 #include "gadrix/platform/backends/Backend.h"
 #include "gadrix/platform/backends/headless/Simulation.h"
+#include "gadrix/platform/controls/Alignment.h"
 #include "gadrix/platform/controls/Application.h"
 #include "gadrix/platform/controls/Control.h"
 #include "gadrix/platform/controls/Form.h"
