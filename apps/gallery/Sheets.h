@@ -28,4 +28,7 @@ void RenderMarkerSheet(gadrix::TBitmap& Bitmap);
 // The frame styles 0 to 5 of the base library.
 void RenderFrameSheet(gadrix::TBitmap& Bitmap);
 
+// The numeric label: one label per display format and its looks.
+void RenderNumLabSheet(gadrix::TBitmap& Bitmap);
+
 }  // namespace gallery
