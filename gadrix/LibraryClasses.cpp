@@ -1,6 +1,7 @@
 // The classes of the library that form files can create by name.
 
 #include "gadrix/numeric/NumIO.h"
+#include "gadrix/numeric/NumLab.h"
 #include "gadrix/platform/controls/Application.h"
 #include "gadrix/platform/controls/Menus.h"
 #include "gadrix/platform/core/ClassRegistry.h"
@@ -8,12 +9,20 @@
 namespace gadrix::detail {
 
 void RegisterLibraryClasses() {
-  for (const TClassInfo* info :
-       {&TComponent::StaticClassInfo(), &TControl::StaticClassInfo(), &TWinControl::StaticClassInfo(),
-        &TGraphicControl::StaticClassInfo(), &TCustomControl::StaticClassInfo(), &TForm::StaticClassInfo(),
-        &TTimer::StaticClassInfo(), &TMenuItem::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
-        &TNumIO2::StaticClassInfo()})
-    RegisterClass(*info);
+  const TClassInfo* classes[] = {
+      &TComponent::StaticClassInfo(),
+      &TControl::StaticClassInfo(),
+      &TWinControl::StaticClassInfo(),
+      &TGraphicControl::StaticClassInfo(),
+      &TCustomControl::StaticClassInfo(),
+      &TForm::StaticClassInfo(),
+      &TTimer::StaticClassInfo(),
+      &TMenuItem::StaticClassInfo(),
+      &TPopupMenu::StaticClassInfo(),
+      &TNumIO2::StaticClassInfo(),
+      &TNumLab::StaticClassInfo(),
+  };
+  for (const TClassInfo* info : classes) RegisterClass(*info);
 }
 
 }  // namespace gadrix::detail

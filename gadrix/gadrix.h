@@ -1,6 +1,7 @@
 #pragma once
 // Gadrix: every public header of the library.
 
+#include "gadrix/platform/core/DateTime.h"
 #include "gadrix/platform/core/Exception.h"
 #include "gadrix/platform/core/FormatSettings.h"
 #include "gadrix/platform/core/Object.h"
@@ -11,3 +12,4 @@
 #include "gadrix/quantis/Quantis.h"
 
 #include "gadrix/numeric/NumIO.h"
+#include "gadrix/numeric/NumLab.h"

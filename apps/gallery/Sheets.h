@@ -30,5 +30,7 @@ void RenderFrameSheet(gadrix::TBitmap& Bitmap);
 
 // The custom-drawn numeric input in its formats, with buttons, gauge and warning colours.
 void RenderNumIO2Sheet(gadrix::TBitmap& Bitmap);
+// The numeric label: one label per display format and its looks.
+void RenderNumLabSheet(gadrix::TBitmap& Bitmap);
 
 }  // namespace gallery

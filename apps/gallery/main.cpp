@@ -20,6 +20,7 @@ std::vector<TSheet> AllSheets() {
        RenderMarkerSheet},
       {"frames", "Frames", "Frame styles 0 to 5 with the usual five colours.", RenderFrameSheet},
       {"numio2", "TNumIO2", "Numeric input: formats, buttons, gauge, warning colours, disabled.", RenderNumIO2Sheet},
+      {"numlab", "Numeric label", "TNumLab in each of its fifteen formats, and its looks.", RenderNumLabSheet},
   };
 }
 
