@@ -11,3 +11,4 @@
 #include "gadrix/quantis/Quantis.h"
 
 #include "gadrix/numeric/NumIO.h"
+#include "gadrix/replist/replist.h"
