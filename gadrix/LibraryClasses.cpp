@@ -5,6 +5,7 @@
 #include "gadrix/platform/controls/Application.h"
 #include "gadrix/platform/controls/Menus.h"
 #include "gadrix/platform/core/ClassRegistry.h"
+#include "gadrix/replist/RLData.h"
 
 namespace gadrix::detail {
 
@@ -21,6 +22,7 @@ void RegisterLibraryClasses() {
       &TPopupMenu::StaticClassInfo(),
       &TNumIO2::StaticClassInfo(),
       &TNumLab::StaticClassInfo(),
+      &TRLData::StaticClassInfo(),
   };
   for (const TClassInfo* info : classes) RegisterClass(*info);
 }

@@ -13,3 +13,4 @@
 
 #include "gadrix/numeric/NumIO.h"
 #include "gadrix/numeric/NumLab.h"
+#include "gadrix/replist/replist.h"
