@@ -86,7 +86,10 @@ void TTimerQueue::FireDue(std::uint64_t Now) {
     due.emplace_back(e.Window, e.Id);
     e.Due = std::max(e.Due + e.Interval, Now + 1);
   }
-  for (const auto& [window, id] : due) {
+  // Plain variables rather than structured bindings: clang 14 cannot capture those in lambdas.
+  for (const auto& entry : due) {
+    TTimerWindow* const window = entry.first;
+    const unsigned id = entry.second;
     const bool stillRunning = std::any_of(timers_.begin(), timers_.end(), [&](const TEntry& e) {
       return e.Window == window && e.Id == id;
     });
