@@ -8,6 +8,13 @@
 #include "gadrix/platform/core/Properties.h"
 
 namespace gadrix {
+namespace {
+
+bool OwnColor(const TControl& C) { return !C.GetParentColor(); }
+bool OwnFont(const TControl& C) { return !C.GetParentFont(); }
+bool OwnShowHint(const TControl& C) { return !C.GetParentShowHint(); }
+
+}  // namespace
 
 const TClassInfo& TControl::StaticClassInfo() {
   static const TClassInfo info = TClassInfo::Of<TControl>(
@@ -18,12 +25,13 @@ const TClassInfo& TControl::StaticClassInfo() {
        IntegerProperty("Height", &TControl::GetHeight, &TControl::SetHeight),
        BooleanProperty("Visible", &TControl::GetVisible, &TControl::SetVisible, true),
        BooleanProperty("Enabled", &TControl::GetEnabled, &TControl::SetEnabled, true),
-       ColorProperty("Color", &TControl::GetColor, &TControl::SetColor, clBtnFace),
+       // What a control takes from its parent is not its own, and is not stored.
+       StoredWhen(ColorProperty("Color", &TControl::GetColor, &TControl::SetColor, clBtnFace), OwnColor),
        BooleanProperty("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, false),
-       ObjectProperty("Font", &TControl::GetFont),
+       StoredWhen(ObjectProperty("Font", &TControl::GetFont), OwnFont),
        BooleanProperty("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont, true),
        StringProperty("Hint", &TControl::GetHint, &TControl::SetHint, std::string()),
-       BooleanProperty("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint, false),
+       StoredWhen(BooleanProperty("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint, false), OwnShowHint),
        BooleanProperty("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint, true),
        IntegerProperty("Cursor", &TControl::GetCursor, &TControl::SetCursor, crDefault),
        ComponentProperty("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu)});

@@ -14,4 +14,5 @@
 #include "gadrix/platform/controls/WinControl.h"
 #include "gadrix/platform/core/ClassRegistry.h"
 #include "gadrix/platform/core/Component.h"
+#include "gadrix/platform/core/FormFile.h"
 #include "gadrix/platform/core/Properties.h"

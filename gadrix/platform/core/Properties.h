@@ -48,6 +48,9 @@ struct TPropertyInfo {
   std::function<void(TPersistent&, const TPropertyValue&)> Set;
   // The value a new object has; a property at its default is not written to form files.
   std::optional<TPropertyValue> Default;
+  // Whether the value is the object's own and so belongs in a form file; unset means always. A
+  // control's Font is not stored while ParentFont holds, since it is then the parent's.
+  std::function<bool(const TPersistent&)> Stored;
   // Object kind: the nested object.
   std::function<TPersistent*(const TPersistent&)> GetObject;
   // Component kind: the referenced component, and how to set it.
@@ -206,6 +209,13 @@ TPropertyInfo ComponentProperty(std::string Name, T* (C::*Get)() const, void (C:
     (static_cast<C&>(Object).*Set)(dynamic_cast<A*>(Value));
   };
   return p;
+}
+
+// P, stored in form files only while Stored(object) holds.
+template <class C>
+TPropertyInfo StoredWhen(TPropertyInfo P, bool (*Stored)(const C&)) {
+  P.Stored = [Stored](const TPersistent& Object) { return Stored(static_cast<const C&>(Object)); };
+  return P;
 }
 
 }  // namespace gadrix
