@@ -3,6 +3,8 @@
 #include "gadrix/platform/controls/Application.h"
 #include "gadrix/platform/controls/Menus.h"
 #include "gadrix/platform/core/ClassRegistry.h"
+#include "gadrix/platform/grids/Grids.h"
+#include "gadrix/platform/stdctrls/Edit.h"
 
 namespace gadrix::detail {
 
@@ -10,7 +12,8 @@ void RegisterLibraryClasses() {
   for (const TClassInfo* info :
        {&TComponent::StaticClassInfo(), &TControl::StaticClassInfo(), &TWinControl::StaticClassInfo(),
         &TGraphicControl::StaticClassInfo(), &TCustomControl::StaticClassInfo(), &TForm::StaticClassInfo(),
-        &TTimer::StaticClassInfo(), &TMenuItem::StaticClassInfo(), &TPopupMenu::StaticClassInfo()})
+        &TTimer::StaticClassInfo(), &TMenuItem::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
+        &TEdit::StaticClassInfo(), &TDrawGrid::StaticClassInfo()})
     RegisterClass(*info);
 }
 
