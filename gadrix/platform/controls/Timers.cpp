@@ -86,7 +86,10 @@ void TTimerQueue::FireDue(std::uint64_t Now) {
     due.emplace_back(e.Window, e.Id);
     e.Due = e.Due + e.Interval > Now ? e.Due + e.Interval : Now + e.Interval;
   }
-  for (const auto& [window, id] : due) {
+  for (const auto& entry : due) {
+    // Plain names rather than a structured binding: clang 14 cannot capture bindings in a lambda.
+    TTimerWindow* window = entry.first;
+    const unsigned id = entry.second;
     const bool stillRunning = std::any_of(timers_.begin(), timers_.end(), [&](const TEntry& e) {
       return e.Window == window && e.Id == id;
     });
