@@ -137,6 +137,19 @@ TEST_F(GridEdit, TheEditorHidesWhileItsCellIsScrolledAway) {
   EXPECT_EQ(Stored, (Log{"1,1=k"}));
 }
 
+TEST_F(GridEdit, TheGridAndItsEditorAreOneForEnterAndExit) {
+  edit->SetFocus();
+  Log focus;
+  grid->SetOnEnter([&](TObject*) { focus.push_back("enter"); });
+  grid->SetOnExit([&](TObject*) { focus.push_back("exit"); });
+  grid->SetFocus();
+  sim::Type(grid, "a");   // the editor takes the focus
+  sim::Key(grid, VK_RETURN);  // and gives it back
+  sim::Key(grid, VK_F2);
+  edit->SetFocus();
+  EXPECT_EQ(focus, (Log{"enter", "exit"}));
+}
+
 TEST_F(GridEdit, TheEditLimitCapsTheText) {
   grid->Limit = 3;
   sim::Type(grid, "abcdef");

@@ -36,6 +36,7 @@ void TCustomGrid::SetEditorMode(bool Value) {
 }
 
 void TCustomGrid::ShowEditor() {
+  if ((options_ & (goEditing | goRowSelect)) != goEditing) return;
   editorMode_ = true;
   UpdateEdit();
 }
@@ -135,23 +136,44 @@ void TCustomGrid::SetFocus() {
   else TCustomControl::SetFocus();
 }
 
-// The editor lost the focus to another control: editing ends, unless the editor is to stay.
+// The grid and its editor count as one for OnEnter and OnExit: the focus moving between them
+// raises neither.
+void TCustomGrid::FocusArrived() {
+  if (focusInside_) return;
+  focusInside_ = true;
+  TCustomControl::DoEnter();
+}
+
+void TCustomGrid::FocusLeft() {
+  if (!focusInside_) return;
+  focusInside_ = false;
+  TCustomControl::DoExit();
+}
+
+bool TCustomGrid::FocusGoesTo(const TWinControl* Control) const {
+  const TForm* form = GetParentForm();
+  return form != nullptr && Control != nullptr && form->GetActiveControl() == Control;
+}
+
+// The editor lost the focus: to the grid nothing ends; to another control editing ends, unless the
+// editor is to stay.
 void TCustomGrid::EditorExited() {
+  if (FocusGoesTo(this)) return;
+  FocusLeft();
   if (keepEditorOnExit_ || (options_ & goAlwaysShowEditor)) return;
   HideEditor();
 }
 
 void TCustomGrid::DoEnter() {
-  TCustomControl::DoEnter();
+  FocusArrived();
   InvalidateGridRect(GetSelection());
   InvalidateCell(current_.X, current_.Y);
   UpdateEdit();
 }
 
 void TCustomGrid::DoExit() {
-  TCustomControl::DoExit();
-  const TForm* form = GetParentForm();
-  if (editor_ != nullptr && form != nullptr && form->GetActiveControl() == editor_) return;
+  if (FocusGoesTo(editor_)) return;
+  FocusLeft();
   if (!(options_ & goAlwaysShowEditor)) HideEditor();
   InvalidateGridRect(GetSelection());
   InvalidateCell(current_.X, current_.Y);

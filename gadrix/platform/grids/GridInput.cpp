@@ -222,6 +222,10 @@ bool TCustomGrid::NonClientMouse(TNonClientMouse Action, TMouseButton Button, TS
       return true;
     case ncmMove:
       if (scrollDrag_.Active) ScrollBarDrag(outer);
+      if (!inClient && sizingCursor_ && state_ == gsNormal) {
+        sizingCursor_ = false;
+        SetCursor(savedCursor_);
+      }
       return ncPressActive_ || (!inClient && !GetMouseCapture());
     case ncmUp:
       if (!ncPressActive_) return false;

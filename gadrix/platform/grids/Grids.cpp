@@ -181,8 +181,8 @@ void TCustomGrid::SetOptions(TGridOptions Value) {
   options_ = Value;
   const bool editable = (Value & goEditing) && !(Value & goRowSelect);
   if (!editable) HideEditor();
-  else if (!editorMode_ && (Value & goAlwaysShowEditor)) ShowEditor();
-  else if (!editorMode_ && (old & goAlwaysShowEditor)) HideEditor();
+  else if (Value & goAlwaysShowEditor) ShowEditor();
+  else if (editorMode_ && !FocusedWithin()) HideEditor();  // the editor no longer stays without the focus
   if ((Value & goRowSelect) && !(old & goRowSelect)) MoveColRow(current_.X, current_.Y, true, false);
   LayoutChanged();
 }

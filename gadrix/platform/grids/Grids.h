@@ -335,6 +335,9 @@ private:
   void StoreEditorText();
   void FocusGridItself();
   void EditorExited();
+  void FocusArrived();
+  void FocusLeft();
+  bool FocusGoesTo(const TWinControl* Control) const;
 
   // --- input (GridInput.cpp) ---
   struct TScrollDrag {
@@ -388,6 +391,7 @@ private:
   std::string inplaceOriginal_;  // its text when the editor opened, for Escape
   bool storedWhileEditing_ = false;  // a pick-list choice was stored before editing ended
   bool keepEditorOnExit_ = false;    // the editor loses the focus only while its cell is out of view
+  bool focusInside_ = false;         // the grid or its editor has the focus (for OnEnter / OnExit)
 };
 
 // A grid whose cells the host draws and edits through events.

@@ -120,6 +120,11 @@ void TInplaceEdit::KeyPress(char32_t& Key) {
   TCustomEdit::KeyPress(Key);
 }
 
+void TInplaceEdit::DoEnter() {
+  TCustomEdit::DoEnter();
+  grid_->FocusArrived();
+}
+
 void TInplaceEdit::DoExit() {
   TCustomEdit::DoExit();
   grid_->EditorExited();

@@ -50,6 +50,7 @@ protected:
   virtual void BoundsChanged() {}
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
+  void DoEnter() override;
   void DoExit() override;
   void DblClick() override;
   int TextLeft() const override { return kTextOffset; }
