@@ -28,4 +28,7 @@ void RenderMarkerSheet(gadrix::TBitmap& Bitmap);
 // The frame styles 0 to 5 of the base library.
 void RenderFrameSheet(gadrix::TBitmap& Bitmap);
 
+// Draw grids (headings, a selected range, whole rows, a pick list) and edit boxes.
+void RenderGridSheet(gadrix::TBitmap& Bitmap);
+
 }  // namespace gallery
