@@ -5,6 +5,8 @@
 #include "gadrix/platform/controls/Application.h"
 #include "gadrix/platform/controls/Menus.h"
 #include "gadrix/platform/core/ClassRegistry.h"
+#include "gadrix/platform/grids/Grids.h"
+#include "gadrix/platform/stdctrls/Edit.h"
 #include "gadrix/replist/RLData.h"
 
 namespace gadrix::detail {
@@ -23,6 +25,8 @@ void RegisterLibraryClasses() {
       &TNumIO2::StaticClassInfo(),
       &TNumLab::StaticClassInfo(),
       &TRLData::StaticClassInfo(),
+      &TEdit::StaticClassInfo(),
+      &TDrawGrid::StaticClassInfo(),
   };
   for (const TClassInfo* info : classes) RegisterClass(*info);
 }

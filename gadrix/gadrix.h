@@ -7,6 +7,11 @@
 #include "gadrix/platform/core/Object.h"
 #include "gadrix/platform/graphics/Graphics.h"
 #include "gadrix/platform/controls/Controls.h"
+#include "gadrix/platform/stdctrls/Edit.h"
+#include "gadrix/platform/grids/GridAxis.h"
+#include "gadrix/platform/grids/ScrollBar.h"
+#include "gadrix/platform/grids/Grids.h"
+#include "gadrix/platform/grids/InplaceEdit.h"
 
 #include "gadrix/helmar/Helmar.h"
 #include "gadrix/quantis/Quantis.h"

@@ -32,5 +32,7 @@ void RenderFrameSheet(gadrix::TBitmap& Bitmap);
 void RenderNumIO2Sheet(gadrix::TBitmap& Bitmap);
 // The numeric label: one label per display format and its looks.
 void RenderNumLabSheet(gadrix::TBitmap& Bitmap);
+// Draw grids (headings, a selected range, whole rows, a pick list) and edit boxes.
+void RenderGridSheet(gadrix::TBitmap& Bitmap);
 
 }  // namespace gallery

@@ -21,6 +21,7 @@ std::vector<TSheet> AllSheets() {
       {"frames", "Frames", "Frame styles 0 to 5 with the usual five colours.", RenderFrameSheet},
       {"numio2", "TNumIO2", "Numeric input: formats, buttons, gauge, warning colours, disabled.", RenderNumIO2Sheet},
       {"numlab", "Numeric label", "TNumLab in each of its fifteen formats, and its looks.", RenderNumLabSheet},
+      {"grid", "Grid and edit", "Draw grids with headings, selections and a pick list; edit boxes.", RenderGridSheet},
   };
 }
 

@@ -69,8 +69,9 @@ void TControl::SetClientHeight(int Value) { SetHeight(height_ - GetClientHeight(
 
 TPoint TControl::ClientToForm(TPoint P) const {
   for (const TControl* c = this; c != nullptr && c->parent_ != nullptr; c = c->parent_) {
-    P.X += c->left_;
-    P.Y += c->top_;
+    const TRect client = c->GetClientBounds();
+    P.X += c->left_ + client.Left;
+    P.Y += c->top_ + client.Top;
   }
   return P;
 }
@@ -218,15 +219,20 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 
 // --- painting -------------------------------------------------------------------------------------
 
+TRect TControl::OuterRect() const {
+  const TRect client = GetClientBounds();
+  return TRect{0, 0, width_, height_}.Offset(-client.Left, -client.Top);
+}
+
 void TControl::InvalidateArea(const TRect& ClientArea) {
   if (!IsShowing()) return;
   TForm* form = GetParentForm();
   if (form == nullptr) return;
   const TPoint origin = ClientToForm({0, 0});
-  form->InvalidateFormRect(Intersect(ClientArea, GetClientRect()).Offset(origin.X, origin.Y));
+  form->InvalidateFormRect(Intersect(ClientArea, OuterRect()).Offset(origin.X, origin.Y));
 }
 
-void TControl::Invalidate() { InvalidateArea(GetClientRect()); }
+void TControl::Invalidate() { InvalidateArea(OuterRect()); }
 
 void TControl::Repaint() {
   Invalidate();
@@ -255,11 +261,30 @@ void TControl::AimCanvasAtForm() {
   canvas->SetClipRect(GetClientRect());
 }
 
+void TControl::PaintFrame(TCanvas* Target) {
+  const TRect client = GetClientBounds();
+  if (client == TRect{0, 0, width_, height_}) return;
+  TCanvas frame(Target->GetBuffer());
+  frame.SetOrigin(Target->GetOrigin());
+  frame.SetClipRect(Intersect(Target->GetClipRect(), {0, 0, width_, height_}));
+  frame.GetFont()->Assign(font_.get());
+  PaintNonClient(&frame);
+}
+
+TRect TControl::AimAtClient(TCanvas* Canvas, const TCanvas* Target) const {
+  const TRect client = GetClientBounds();
+  const TPoint origin = Target->GetOrigin();
+  Canvas->SetBuffer(Target->GetBuffer());
+  Canvas->SetOrigin({origin.X + client.Left, origin.Y + client.Top});
+  const TRect clip = Intersect(Target->GetClipRect().Offset(-client.Left, -client.Top), GetClientRect());
+  Canvas->SetClipRect(clip);
+  return clip;
+}
+
 void TControl::PaintControl(TCanvas* Target) {
+  PaintFrame(Target);
   TCanvas* canvas = ControlCanvas();
-  canvas->SetBuffer(Target->GetBuffer());
-  canvas->SetOrigin(Target->GetOrigin());
-  canvas->SetClipRect(Intersect(Target->GetClipRect(), GetClientRect()));
+  AimAtClient(canvas, Target);
   canvas->GetFont()->Assign(font_.get());
   canvas->GetBrush()->SetColor(color_);
   Paint();
@@ -271,7 +296,7 @@ void TControl::PaintTo(TCanvas* Canvas, int X, int Y) {
   TCanvas target(Canvas->GetBuffer());
   const TPoint origin = Canvas->GetOrigin();
   target.SetOrigin({origin.X + X, origin.Y + Y});
-  target.SetClipRect(Intersect(Canvas->GetClipRect().Offset(-X, -Y), GetClientRect()));
+  target.SetClipRect(Intersect(Canvas->GetClipRect().Offset(-X, -Y), {0, 0, width_, height_}));
   PaintControl(&target);
 }
 
@@ -306,10 +331,14 @@ void TControl::SetMouseCapture(bool Value) {
 }
 
 void TControl::DispatchMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  MouseDown(Button, Shift, X, Y);
+  if (!NonClientMouse(ncmDown, Button, Shift, X, Y)) MouseDown(Button, Shift, X, Y);
 }
-void TControl::DispatchMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) { MouseUp(Button, Shift, X, Y); }
-void TControl::DispatchMouseMove(TShiftState Shift, int X, int Y) { MouseMove(Shift, X, Y); }
+void TControl::DispatchMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (!NonClientMouse(ncmUp, Button, Shift, X, Y)) MouseUp(Button, Shift, X, Y);
+}
+void TControl::DispatchMouseMove(TShiftState Shift, int X, int Y) {
+  if (!NonClientMouse(ncmMove, mbLeft, Shift, X, Y)) MouseMove(Shift, X, Y);
+}
 
 void TControl::Click() {
   if (onClick_) onClick_(this);

@@ -1,8 +1,10 @@
 #pragma once
 // TControl: a visible element of a form, with bounds, colours, a font, a hint and mouse input.
 //
-// Coordinates: Left and Top are relative to the parent's client area; a control's own
-// coordinates (those of its canvas and its mouse events) start at its top-left corner.
+// Coordinates: Left and Top are relative to the parent's client area. A control's client area is
+// the whole control unless a border or scroll bars take part of it (GetClientBounds); its client
+// coordinates - those of Paint's canvas, of its mouse events and of its children - start at the
+// client area's top-left corner, which is the control's top-left corner when it has no border.
 // Painting happens only in Paint, called by the form when an invalidated area is redrawn (parent
 // first, then children in z-order, each clipped to its bounds) or at once by Repaint.
 
@@ -32,6 +34,9 @@ enum : std::uint32_t {
 };
 using TControlStyle = std::uint32_t;
 
+// The kinds of mouse input a control may take over its non-client area (NonClientMouse).
+enum TNonClientMouse : std::uint8_t { ncmDown, ncmMove, ncmUp };
+
 class TControl : public TComponent {
 public:
   explicit TControl(TComponent* AOwner);
@@ -53,7 +58,15 @@ public:
   virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
   TRect GetBoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
   void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
-  virtual TRect GetClientRect() const { return {0, 0, width_, height_}; }
+  // The client area within the control's bounds, in coordinates whose origin is the control's
+  // top-left corner: the whole control by default. A control with a border or scroll bars (an
+  // edit's frame, a grid's scroll bars) returns the part inside them.
+  virtual TRect GetClientBounds() const { return {0, 0, width_, height_}; }
+  // The client area in client coordinates: (0, 0, client width, client height).
+  TRect GetClientRect() const {
+    const TRect bounds = GetClientBounds();
+    return {0, 0, bounds.Width(), bounds.Height()};
+  }
   int GetClientWidth() const { return GetClientRect().Width(); }
   int GetClientHeight() const { return GetClientRect().Height(); }
   void SetClientWidth(int Value);
@@ -154,7 +167,8 @@ public:
   bool DispatchMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
     return DoMouseWheel(Shift, WheelDelta, MousePos);
   }
-  // Paints the control into the canvas it is given (the form's back buffer or PaintTo's target).
+  // Paints the control into the canvas it is given (the form's back buffer or PaintTo's target),
+  // whose origin is the control's top-left corner.
   virtual void PaintControl(TCanvas* Target);
 
 protected:
@@ -169,6 +183,17 @@ protected:
   virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
   virtual void Resize();
   virtual void Paint() {}
+  // Paints what lies outside the client area (a border, scroll bars) on a canvas whose origin is
+  // the control's top-left corner; runs before Paint. Only controls with such an area need it.
+  virtual void PaintNonClient(TCanvas* /*Canvas*/) {}
+  // Mouse input that the control takes before its mouse handlers see it: a press on its scroll
+  // bars, and the moves and the release that follow it. Coordinates are client coordinates (a
+  // scroll bar lies outside the client area). True when the control took the event; the mouse
+  // handlers and events then hear nothing of it.
+  virtual bool NonClientMouse(TNonClientMouse /*Action*/, TMouseButton /*Button*/, TShiftState /*Shift*/,
+                              int /*X*/, int /*Y*/) {
+    return false;
+  }
   // Notifications of a change of the control's own properties.
   virtual void EnabledChanged() { Invalidate(); }
   virtual void VisibleChanged() {}
@@ -181,8 +206,16 @@ protected:
   // control's top-left corner and clipped to the control. Outside painting it draws on the back
   // buffer at the control's place.
   TCanvas* ControlCanvas();
-  // Called by the form and by the bounds setters.
+  // Paints the non-client area into Target (origin at the control's top-left corner), when the
+  // control has one.
+  void PaintFrame(TCanvas* Target);
+  // Points Canvas at Target's buffer with its origin at the client area and its clip within it;
+  // returns that clip (client coordinates).
+  TRect AimAtClient(TCanvas* Canvas, const TCanvas* Target) const;
+  // Marks an area (client coordinates, which may reach into the border) for repainting.
   void InvalidateArea(const TRect& ClientArea);
+  // The control's whole area, border included, in client coordinates.
+  TRect OuterRect() const;
 
 private:
   friend class TWinControl;

@@ -10,6 +10,7 @@
 #include "gadrix/platform/controls/Input.h"
 #include "gadrix/platform/controls/Menus.h"
 #include "gadrix/platform/controls/Messages.h"
+#include "gadrix/platform/controls/NonClient.h"
 #include "gadrix/platform/controls/Timers.h"
 #include "gadrix/platform/controls/WinControl.h"
 #include "gadrix/platform/core/ClassRegistry.h"

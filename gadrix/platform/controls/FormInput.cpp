@@ -39,9 +39,13 @@ TControl* TForm::ControlAt(TPoint FormPoint) const {
   for (;;) {
     TControl* child = container->ControlAtPos(p, false);
     if (child == nullptr) return const_cast<TWinControl*>(container);
-    p = {p.X - child->GetLeft(), p.Y - child->GetTop()};
     auto* inner = dynamic_cast<TWinControl*>(child);
     if (inner == nullptr) return child;
+    // The inner container's children lie in its client area, which a border may shift; a point
+    // on the border or a scroll bar belongs to the container itself.
+    const TRect client = inner->GetClientBounds();
+    p = {p.X - child->GetLeft() - client.Left, p.Y - child->GetTop() - client.Top};
+    if (!inner->GetClientRect().Contains(p)) return child;
     container = inner;
   }
 }

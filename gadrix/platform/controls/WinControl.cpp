@@ -164,11 +164,10 @@ void TWinControl::PaintWindow(TCanvas* Canvas) {
 }
 
 void TWinControl::PaintControl(TCanvas* Target) {
+  PaintFrame(Target);
   TCanvas* canvas = ControlCanvas();
-  canvas->SetBuffer(Target->GetBuffer());
-  canvas->SetOrigin(Target->GetOrigin());
-  const TRect clip = Intersect(Target->GetClipRect(), GetClientRect());
-  canvas->SetClipRect(clip);
+  const TRect clip = AimAtClient(canvas, Target);
+  const TPoint origin = canvas->GetOrigin();
   canvas->GetFont()->Assign(GetFont());
   canvas->GetBrush()->SetColor(GetColor());
   PaintWindow(canvas);
@@ -182,7 +181,6 @@ void TWinControl::PaintControl(TCanvas* Target) {
       const TRect childClip = Intersect(clip, bounds);
       if (childClip.IsEmpty()) continue;
       TCanvas child(Target->GetBuffer());
-      const TPoint origin = Target->GetOrigin();
       child.SetOrigin({origin.X + bounds.Left, origin.Y + bounds.Top});
       child.SetClipRect(childClip.Offset(-bounds.Left, -bounds.Top));
       c->PaintControl(&child);
