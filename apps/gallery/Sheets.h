@@ -28,4 +28,7 @@ void RenderMarkerSheet(gadrix::TBitmap& Bitmap);
 // The frame styles 0 to 5 of the base library.
 void RenderFrameSheet(gadrix::TBitmap& Bitmap);
 
+// The seven-segment display in several colours, sizes and frames, and following a timer.
+void RenderSevenSegSheet(gadrix::TBitmap& Bitmap);
+
 }  // namespace gallery
