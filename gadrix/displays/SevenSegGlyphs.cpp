@@ -1,5 +1,6 @@
 #include "gadrix/displays/SevenSegGlyphs.h"
 
+#include <initializer_list>
 #include <vector>
 
 namespace gadrix {
@@ -89,9 +90,8 @@ std::uint8_t SevenSegLitSegments(char32_t Ch) {
 
 TSevenSegGlyphs::TSevenSegGlyphs() {
   for (std::size_t i = 0; i < parts_.size(); ++i) {
-    parts_[i] = std::make_unique<TBitmap>();
-    parts_[i]->LoadFromResourceName(PartNames[i]);
-    parts_[i]->SetPixelFormat(pf32bit);
+    parts_[i].LoadFromResourceName(PartNames[i]);
+    parts_[i].SetPixelFormat(pf32bit);
   }
   master_.SetPixelFormat(pf32bit);
   master_.SetSize(MasterWidth, MasterHeight);
@@ -101,16 +101,16 @@ void TSevenSegGlyphs::Colorize(TColor Color) {
   TColor rgb = ColorToRGB(Color);
   if (rgb == clWhite) rgb = NearWhite;
   for (std::size_t i = 0; i < parts_.size(); ++i) {
-    TCanvas* canvas = parts_[i]->GetCanvas();
+    TCanvas* canvas = parts_[i].GetCanvas();
     canvas->GetBrush()->SetColor(rgb);
-    for (const TPoint& seed : Seeds(static_cast<int>(i), *parts_[i]))
+    for (const TPoint& seed : Seeds(static_cast<int>(i), parts_[i]))
       canvas->FloodFill(seed.X, seed.Y, canvas->GetPixel(seed.X, seed.Y), fsSurface);
   }
 }
 
 void TSevenSegGlyphs::CopyPart(int Position) {
   const TPlace& place = Places[static_cast<std::size_t>(Position)];
-  master_.GetCanvas()->Draw(place.X, place.Y, parts_[static_cast<std::size_t>(place.Part)].get());
+  master_.GetCanvas()->Draw(place.X, place.Y, &parts_[static_cast<std::size_t>(place.Part)]);
 }
 
 void TSevenSegGlyphs::Compose(char32_t Ch, bool WithDot, TColor Background) {

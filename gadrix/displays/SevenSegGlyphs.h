@@ -19,7 +19,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
 #include "gadrix/platform/graphics/Bitmap.h"
@@ -69,15 +68,12 @@ public:
   void Compose(char32_t Ch, bool WithDot, TColor Background);
 
   const TBitmap& Master() const { return master_; }
-  // A part bitmap by resource name order: 0 SEGVERT, 1 SEGHORZ, 2 SEGDOT, 3 SEGPLUS, 4 SEGDEG,
-  // 5 SEGCOLON.
-  const TBitmap& Part(int Index) const { return *parts_.at(static_cast<std::size_t>(Index)); }
 
 private:
   // Copies the part that belongs at a glyph position (1 to 11) there, through the copy mode.
   void CopyPart(int Position);
 
-  std::array<std::unique_ptr<TBitmap>, 6> parts_;
+  std::array<TBitmap, 6> parts_;  // SEGVERT, SEGHORZ, SEGDOT, SEGPLUS, SEGDEG, SEGCOLON
   TBitmap master_;
 };
 
