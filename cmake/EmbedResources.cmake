@@ -1,5 +1,7 @@
 # Writes OUTPUT, a C++ source that holds the bytes of every file in INPUTS and a table that names
-# each one by its base name (resources/SEGVERT.png becomes "SEGVERT").
+# each one by its base name (resources/SEGVERT.png becomes "SEGVERT"). INPUTS separates the files
+# with "|".
+string(REPLACE "|" ";" INPUTS "${INPUTS}")
 set(body "// Generated at build time from resources/*.png; do not edit.\n#include \"gadrix/platform/graphics/Resources.h\"\n\nnamespace gadrix::detail {\nnamespace {\n")
 set(table "")
 set(index 0)

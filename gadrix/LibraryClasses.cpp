@@ -1,5 +1,6 @@
 // The classes of the library that form files can create by name.
 
+#include "gadrix/displays/sevenseg.h"
 #include "gadrix/numeric/NumIO.h"
 #include "gadrix/numeric/NumLab.h"
 #include "gadrix/platform/controls/Application.h"
@@ -27,6 +28,7 @@ void RegisterLibraryClasses() {
       &TRLData::StaticClassInfo(),
       &TEdit::StaticClassInfo(),
       &TDrawGrid::StaticClassInfo(),
+      &TSevenSeg::StaticClassInfo(),
   };
   for (const TClassInfo* info : classes) RegisterClass(*info);
 }

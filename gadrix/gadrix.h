@@ -19,3 +19,5 @@
 #include "gadrix/numeric/NumIO.h"
 #include "gadrix/numeric/NumLab.h"
 #include "gadrix/replist/replist.h"
+
+#include "gadrix/displays/sevenseg.h"

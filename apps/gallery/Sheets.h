@@ -34,5 +34,7 @@ void RenderNumIO2Sheet(gadrix::TBitmap& Bitmap);
 void RenderNumLabSheet(gadrix::TBitmap& Bitmap);
 // Draw grids (headings, a selected range, whole rows, a pick list) and edit boxes.
 void RenderGridSheet(gadrix::TBitmap& Bitmap);
+// The seven-segment display in several colours, sizes and frames, and following a timer.
+void RenderSevenSegSheet(gadrix::TBitmap& Bitmap);
 
 }  // namespace gallery

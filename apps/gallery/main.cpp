@@ -22,6 +22,7 @@ std::vector<TSheet> AllSheets() {
       {"numio2", "TNumIO2", "Numeric input: formats, buttons, gauge, warning colours, disabled.", RenderNumIO2Sheet},
       {"numlab", "Numeric label", "TNumLab in each of its fifteen formats, and its looks.", RenderNumLabSheet},
       {"grid", "Grid and edit", "Draw grids with headings, selections and a pick list; edit boxes.", RenderGridSheet},
+      {"sevenseg", "Seven-segment display", "Clock, temperature, hex counters, signs, sizes, frames, a timer.", RenderSevenSegSheet},
   };
 }
 

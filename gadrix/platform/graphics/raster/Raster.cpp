@@ -9,6 +9,12 @@ namespace {
 
 // The C library's wide-character fill is its fastest 32-bit fill where wchar_t has 32 bits.
 void FillPixels(TPixel* Pixels, std::size_t Count, TPixel Color) {
+  // The library call costs more than a short run itself (a frame's edge is one pixel per row).
+  constexpr std::size_t ShortRun = 16;
+  if (Count <= ShortRun) {
+    for (std::size_t i = 0; i < Count; ++i) Pixels[i] = Color;
+    return;
+  }
   if constexpr (sizeof(wchar_t) == sizeof(TPixel)) {
     std::wmemset(reinterpret_cast<wchar_t*>(Pixels), static_cast<wchar_t>(Color), Count);
   } else {
@@ -44,6 +50,10 @@ void FillRectangle(const TTarget& Target, const TRect& R, const TPixelOp& Op) {
   if (Op.IsCopy() && r.Left == 0 && r.Right == Target.Buffer->Width()) {
     // Whole rows lie next to each other: one fill covers them all.
     FillPixels(Target.Buffer->Row(r.Top), static_cast<std::size_t>(r.Width()) * r.Height(), Op.Color());
+    return;
+  }
+  if (Op.IsCopy()) {
+    for (int y = r.Top; y < r.Bottom; ++y) FillPixels(Target.Buffer->Row(y) + r.Left, r.Width(), Op.Color());
     return;
   }
   for (int y = r.Top; y < r.Bottom; ++y) FillSpan(Target, y, r.Left, r.Right, Op);
