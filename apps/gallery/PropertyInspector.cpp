@@ -26,13 +26,13 @@ int TextHeightOf(const TFont* Font) {
   return measure.TextHeight("Ag");
 }
 
-// A box with a minus (folded out) or a plus (folded in), its top-left corner at (X, Y).
-void PaintFoldBox(TCanvas* C, int X, int Y, bool Expanded) {
+// A box with a minus (folded out) or a plus (folded in) in Ink, its top-left corner at (X, Y).
+void PaintFoldBox(TCanvas* C, int X, int Y, bool Expanded, TColor Ink) {
   C->GetBrush()->SetStyle(bsSolid);
   C->GetBrush()->SetColor(clBtnShadow);
   C->FrameRect(Bounds(X, Y, kFoldBox, kFoldBox));
   const int middle = kFoldBox / 2;
-  C->GetPen()->SetColor(clWindowText);
+  C->GetPen()->SetColor(Ink);
   C->MoveTo(X + 2, Y + middle);
   C->LineTo(X + kFoldBox - 2, Y + middle);
   if (Expanded) return;
@@ -369,7 +369,9 @@ void TPropertyInspector::PaintRow(TCanvas* C, int Row) {
   // Each depth indents by a step; the first step holds the fold box of a row that folds.
   const int boxLeft = name.Left + kCellMargin + row.Depth * IndentStep;
   C->TextRect(name, boxLeft + IndentStep, textTop, row.Label);
-  if (row.Folds) PaintFoldBox(C, boxLeft, r.Top + (r.Height() - 1 - kFoldBox) / 2, IsExpanded(row.Path));
+  if (row.Folds)
+    PaintFoldBox(C, boxLeft, r.Top + (r.Height() - 1 - kFoldBox) / 2, IsExpanded(row.Path),
+                 highlight ? clHighlightText : clWindowText);
   PaintValue(C, Row, {NameColumnWidth() + 1, r.Top, r.Right, r.Bottom - 1});
   C->GetPen()->SetColor(clBtnFace);
   C->MoveTo(r.Left, r.Bottom - 1);
