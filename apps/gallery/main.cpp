@@ -1,14 +1,22 @@
-// The gallery: renders every sheet to PNG files and writes an index page that shows them.
+// The gallery. In a window (SDL2), the controls live, with a property inspector; without a
+// display, or when asked, every sheet rendered to PNG files with an index page that shows them.
 //
-//   gallery [--snapshot DIR]     (DIR defaults to gallery-out)
+//   gallery                  a window when a display is there, else the snapshots in gallery-out
+//   gallery --snapshot DIR   the snapshots in DIR
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
+#include "GalleryForm.h"
 #include "Sheets.h"
+
+#if GALLERY_WITH_SDL2
+#include "gadrix/platform/backends/sdl2/Sdl2Backend.h"
+#endif
 
 namespace gallery {
 
@@ -62,22 +70,41 @@ int WriteSnapshots(const std::filesystem::path& Dir) {
   return 0;
 }
 
+// Opens the gallery's window and runs until it is closed; false when no window can be had.
+bool RunWindow() {
+#if GALLERY_WITH_SDL2
+  if (!gadrix::sdl2::UseSdl2Backend()) {
+    std::printf("No display found: writing the gallery's snapshots instead.\n");
+    return false;
+  }
+  gadrix::Application->SetTitle("Gadrix gallery");
+  TGalleryForm* form = gadrix::Application->CreateForm<TGalleryForm>();
+  gadrix::Application->Run();
+  delete form;
+  return true;
+#else
+  std::printf("This gallery was built without SDL2: writing its snapshots instead.\n");
+  return false;
+#endif
+}
+
 }  // namespace
 }  // namespace gallery
 
 int main(int argc, char** argv) {
-  std::filesystem::path dir = "gallery-out";
+  std::optional<std::filesystem::path> snapshotDir;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--snapshot" && i + 1 < argc) {
-      dir = argv[++i];
+      snapshotDir = argv[++i];
     } else {
       std::fprintf(stderr, "usage: gallery [--snapshot DIR]\n");
       return 2;
     }
   }
   try {
-    return gallery::WriteSnapshots(dir);
+    if (!snapshotDir && gallery::RunWindow()) return 0;
+    return gallery::WriteSnapshots(snapshotDir.value_or("gallery-out"));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "gallery: %s\n", e.what());
     return 1;
