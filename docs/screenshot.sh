@@ -2,13 +2,17 @@
 # Regenerates the gallery's screenshot: runs the gallery in a virtual X display (Xvfb), waits for
 # its window (xwininfo) and captures it with ImageMagick.
 #
-#   docs/screenshot.sh [OUTPUT]      (default: docs/gallery.png)
+#   docs/screenshot.sh [OUTPUT [PAGE]]   (defaults: docs/gallery.png, the page "displays")
+#
+# PAGE is a page of the gallery's window, by its short name (canvas, numeric, displays, grids, ...)
+# or its tab's caption.
 #
 # Installs xvfb, x11-utils and imagemagick first when they are missing (as root). These are needed for the
 # picture only, not to build or run Gadrix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 OUT=${1:-docs/gallery.png}
+PAGE=${2:-displays}
 JOBS=${JOBS:-$(nproc)}
 SCREEN=1280x800x24
 WINDOW="Gadrix gallery"
@@ -51,14 +55,15 @@ xvfb_pid=$!
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
 [ -e /tmp/.X11-unix/X$display ] || { echo "Xvfb did not start" >&2; exit 1; }
 
-DISPLAY=:$display build/release/gallery >/dev/null &
+DISPLAY=:$display build/release/gallery --page "$PAGE" >/dev/null &
 gallery_pid=$!
 for _ in $(seq 100); do
   DISPLAY=:$display xwininfo -name "$WINDOW" >/dev/null 2>&1 && break
   sleep 0.1
 done
 DISPLAY=:$display xwininfo -name "$WINDOW" >/dev/null || { echo "The gallery opened no window" >&2; exit 1; }
-sleep 1.5  # the first paint, and a tick of the counter
-# Without time stamps, so that an unchanged picture leaves an unchanged file.
+sleep 1.5  # the first paint, and a few ticks of the page's timers
+# Without time stamps, so that an unchanged picture leaves an unchanged file (a page with a clock
+# changes it anyway).
 DISPLAY=:$display import -window "$WINDOW" -define png:exclude-chunks=date,time "$OUT"
 echo "Screenshot written to $OUT"

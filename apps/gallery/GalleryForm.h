@@ -1,14 +1,15 @@
 #pragma once
-// The gallery's window: the controls on show on the left, live, and a property inspector on the
-// right. A click on a control selects it (a frame marks it) and the inspector shows it; what the
-// inspector changes, the control shows at once.
+// The gallery's window: a row of page tabs over the page on show, whose controls live, and a
+// property inspector on the right. A press on a control selects it (a frame marks it) and the
+// inspector shows it; what the inspector changes, the control shows at once. Each page keeps its
+// own selection. Ctrl+Tab and Ctrl+Shift+Tab turn to the next and the previous page.
 
+#include <string>
 #include <vector>
 
+#include "GalleryPage.h"
+#include "PageTabs.h"
 #include "PropertyInspector.h"
-#include "ShowcaseView.h"
-#include "Swatch.h"
-#include "TickCounter.h"
 #include "gadrix/platform/controls/Controls.h"
 
 namespace gallery {
@@ -17,15 +18,29 @@ class TGalleryForm : public gadrix::TForm {
 public:
   explicit TGalleryForm(gadrix::TComponent* AOwner);
 
-  // The controls on show, in the order of their places.
-  const std::vector<gadrix::TControl*>& Exhibits() const { return exhibits_; }
-  gadrix::TControl* GetSelected() const { return selected_; }
-  // Selects one of the exhibits (null: none) and shows it in the inspector.
+  // The pages, in the order of their tabs (PageList()).
+  const std::vector<TGalleryPage*>& Pages() const { return pages_; }
+  // The first page of class T, null when none.
+  template <class T>
+  T* Page() const {
+    for (TGalleryPage* page : pages_)
+      if (auto* found = dynamic_cast<T*>(page)) return found;
+    return nullptr;
+  }
+  // The page on show: default 0, the first; a value outside the pages is ignored.
+  int GetPageIndex() const { return pageIndex_; }
+  void SetPageIndex(int Value);
+  TGalleryPage* ActivePage() const { return pages_[static_cast<std::size_t>(pageIndex_)]; }
+  // Shows the page that Name picks (FindPage); false, changing nothing, when none does.
+  bool ShowPage(const std::string& Name);
+
+  // The selected control of the page on show (null: none).
+  gadrix::TControl* GetSelected() const { return ActivePage()->GetSelected(); }
+  // Selects an exhibit of any page, turning to that page first; null selects nothing on the
+  // page on show; other controls are ignored.
   void Select(gadrix::TControl* Control);
 
-  TSwatch* Swatch() const { return swatch_; }
-  TShowcaseView* Showcase() const { return showcase_; }
-  TTickCounter* Counter() const { return counter_; }
+  TPageTabs* Tabs() const { return tabs_; }
   TPropertyInspector* Inspector() const { return inspector_; }
 
   static constexpr int ClientWidth = 1100;
@@ -33,20 +48,16 @@ public:
 
 protected:
   void Paint() override;
+  void KeyDown(gadrix::Word& Key, gadrix::TShiftState Shift) override;
 
 private:
-  template <class T>
-  T* AddExhibit(const char* Name, const gadrix::TRect& Bounds);
-  gadrix::TPopupMenu* MakeSwatchMenu();
-  // The area of the selection frame around a control.
-  static gadrix::TRect FrameAround(const gadrix::TControl* Control);
+  void AddPages();
+  void ShowSelection();
   void StageChanged();
 
-  std::vector<gadrix::TControl*> exhibits_;
-  gadrix::TControl* selected_ = nullptr;
-  TSwatch* swatch_ = nullptr;
-  TShowcaseView* showcase_ = nullptr;
-  TTickCounter* counter_ = nullptr;
+  std::vector<TGalleryPage*> pages_;
+  int pageIndex_ = 0;
+  TPageTabs* tabs_ = nullptr;
   TPropertyInspector* inspector_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 // display, or when asked, every sheet rendered to PNG files with an index page that shows them.
 //
 //   gallery                  a window when a display is there, else the snapshots in gallery-out
+//   gallery --page NAME      the window opens on that page (canvas, numeric, displays, ...)
 //   gallery --snapshot DIR   the snapshots in DIR
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "GalleryForm.h"
+#include "PageList.h"
 #include "Sheets.h"
 
 #if GALLERY_WITH_SDL2
@@ -70,8 +72,9 @@ int WriteSnapshots(const std::filesystem::path& Dir) {
   return 0;
 }
 
-// Opens the gallery's window and runs until it is closed; false when no window can be had.
-bool RunWindow() {
+// Opens the gallery's window on page Page and runs until it is closed; false when no window can
+// be had.
+bool RunWindow(int Page) {
 #if GALLERY_WITH_SDL2
   if (!gadrix::sdl2::UseSdl2Backend()) {
     std::printf("No display found: writing the gallery's snapshots instead.\n");
@@ -79,10 +82,12 @@ bool RunWindow() {
   }
   gadrix::Application->SetTitle("Gadrix gallery");
   TGalleryForm* form = gadrix::Application->CreateForm<TGalleryForm>();
+  form->SetPageIndex(Page);
   gadrix::Application->Run();
   delete form;
   return true;
 #else
+  (void)Page;
   std::printf("This gallery was built without SDL2: writing its snapshots instead.\n");
   return false;
 #endif
@@ -93,17 +98,24 @@ bool RunWindow() {
 
 int main(int argc, char** argv) {
   std::optional<std::filesystem::path> snapshotDir;
+  int page = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--snapshot" && i + 1 < argc) {
       snapshotDir = argv[++i];
+    } else if (arg == "--page" && i + 1 < argc) {
+      page = gallery::FindPage(argv[++i]);
+      if (page < 0) {
+        std::fprintf(stderr, "gallery: no page \"%s\"; the pages are %s\n", argv[i], gallery::PageNames().c_str());
+        return 2;
+      }
     } else {
-      std::fprintf(stderr, "usage: gallery [--snapshot DIR]\n");
+      std::fprintf(stderr, "usage: gallery [--page NAME] [--snapshot DIR]\n");
       return 2;
     }
   }
   try {
-    if (!snapshotDir && gallery::RunWindow()) return 0;
+    if (!snapshotDir && gallery::RunWindow(page)) return 0;
     return gallery::WriteSnapshots(snapshotDir.value_or("gallery-out"));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "gallery: %s\n", e.what());

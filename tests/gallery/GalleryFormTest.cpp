@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CanvasPage.h"
 #include "GalleryForm.h"
 
 namespace gallery {
@@ -14,27 +15,28 @@ TColor PixelOf(TGalleryForm& Form, TPoint P) {
   return picture.GetCanvas()->GetPixel(P.X, P.Y);
 }
 
-// Just left of a control, where the selection frame runs.
-TPoint BesideOf(const TControl* Control) { return {Control->GetLeft() - 4, Control->GetTop() + 10}; }
+// Just left of a control, where the selection frame runs, in the form's coordinates.
+TPoint BesideOf(const TControl* Control) { return Control->ClientToForm({-4, 10}); }
 
 TEST(GalleryForm, AClickSelectsAnExhibitForTheInspectorAndFramesIt) {
   TGalleryForm form(nullptr);
   form.Show();
-  EXPECT_EQ(form.GetSelected(), form.Swatch());
-  EXPECT_EQ(form.Inspector()->GetSubject(), form.Swatch());
-  EXPECT_EQ(PixelOf(form, BesideOf(form.Swatch())), ColorToRGB(clHighlight));
-  sim::Click(form.Showcase(), 30, 30);
-  EXPECT_EQ(form.GetSelected(), form.Showcase());
-  EXPECT_EQ(form.Inspector()->GetSubject(), form.Showcase());
-  EXPECT_EQ(PixelOf(form, BesideOf(form.Swatch())), ColorToRGB(form.GetColor()));
-  EXPECT_EQ(PixelOf(form, BesideOf(form.Showcase())), ColorToRGB(clHighlight));
-  EXPECT_EQ(form.Exhibits().size(), 3u);
+  TCanvasPage* page = form.Page<TCanvasPage>();
+  EXPECT_EQ(form.GetSelected(), page->Swatch());
+  EXPECT_EQ(form.Inspector()->GetSubject(), page->Swatch());
+  EXPECT_EQ(PixelOf(form, BesideOf(page->Swatch())), ColorToRGB(clHighlight));
+  sim::Click(page->Showcase(), 30, 30);
+  EXPECT_EQ(form.GetSelected(), page->Showcase());
+  EXPECT_EQ(form.Inspector()->GetSubject(), page->Showcase());
+  EXPECT_EQ(PixelOf(form, BesideOf(page->Swatch())), ColorToRGB(form.GetColor()));
+  EXPECT_EQ(PixelOf(form, BesideOf(page->Showcase())), ColorToRGB(clHighlight));
+  EXPECT_EQ(page->Exhibits().size(), 3u);
 }
 
 TEST(GalleryForm, TheCounterTicksOnTheClockAndTheInspectorFollows) {
   TGalleryForm form(nullptr);
   form.Show();
-  TTickCounter* counter = form.Counter();
+  TTickCounter* counter = form.Page<TCanvasPage>()->Counter();
   counter->SetCount(0);
   form.Select(counter);
   sim::AdvanceTime(3000);
@@ -51,7 +53,7 @@ TEST(GalleryForm, TheCounterTicksOnTheClockAndTheInspectorFollows) {
 TEST(GalleryForm, TheSwatchMenuTicksTheCurrentChoicesAndPicksNewOnes) {
   TGalleryForm form(nullptr);
   form.Show();
-  TSwatch* swatch = form.Swatch();
+  TSwatch* swatch = form.Page<TCanvasPage>()->Swatch();
   bool blueTicked = false;
   sim::SetPopupHandler([&](TPopupMenu* Menu, int, int) {
     TMenuItem* items = Menu->GetItems();
@@ -73,12 +75,13 @@ TEST(GalleryForm, EditsInTheInspectorMoveTheControlAndItsFrame) {
   TGalleryForm form(nullptr);
   form.Show();
   TPropertyInspector* inspector = form.Inspector();
+  TSwatch* swatch = form.Page<TCanvasPage>()->Swatch();
   const TRect value = inspector->ValueRect(inspector->RowOf("Top"));
   sim::Click(inspector, value.Left + 10, value.Top + 5);
   sim::Type(inspector, "300");
   sim::Key(inspector, VK_RETURN);
-  EXPECT_EQ(form.Swatch()->GetTop(), 300);
-  EXPECT_EQ(PixelOf(form, BesideOf(form.Swatch())), ColorToRGB(clHighlight));
+  EXPECT_EQ(swatch->GetTop(), 300);
+  EXPECT_EQ(PixelOf(form, BesideOf(swatch)), ColorToRGB(clHighlight));
 }
 
 }  // namespace
