@@ -100,6 +100,19 @@ void StretchCopy(const TTarget& Target, int DX, int DY, int DW, int DH, const TP
   auto put = [&](TPixel& d, TPixel s) { d = plainCopy ? s : ApplyRop3(Rop, Pattern, s, d); };
 
   const bool sameSize = DW == SW && DH == SH;
+  if (sameSize && plainCopy && !mirrorX && !mirrorY && !Transparent) {
+    // A plain copy of the same size: whole rows at once (controls copy their off-screen picture
+    // this way on every paint).
+    const int left = std::max(area.Left, DX - SX), right = std::min(area.Right, DX - SX + source->Width());
+    if (left >= right) return;
+    for (int y = area.Top; y < area.Bottom; ++y) {
+      const int sy = SY + (y - DY);
+      if (sy < 0 || sy >= source->Height()) continue;
+      const TPixel* from = source->Row(sy) + SX + (left - DX);
+      std::copy(from, from + (right - left), Target.Buffer->Row(y) + left);
+    }
+    return;
+  }
   if (sameSize || StretchMode != HALFTONE || Transparent) {
     const std::vector<int> xs = NearestTaps(DW, SX, SW, mirrorX, source->Width());
     const std::vector<int> ys = NearestTaps(DH, SY, SH, mirrorY, source->Height());
