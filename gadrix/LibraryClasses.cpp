@@ -1,5 +1,6 @@
 // The classes of the library that form files can create by name.
 
+#include "gadrix/meter/Meter.h"
 #include "gadrix/platform/controls/Application.h"
 #include "gadrix/platform/controls/Menus.h"
 #include "gadrix/platform/core/ClassRegistry.h"
@@ -10,7 +11,8 @@ void RegisterLibraryClasses() {
   for (const TClassInfo* info :
        {&TComponent::StaticClassInfo(), &TControl::StaticClassInfo(), &TWinControl::StaticClassInfo(),
         &TGraphicControl::StaticClassInfo(), &TCustomControl::StaticClassInfo(), &TForm::StaticClassInfo(),
-        &TTimer::StaticClassInfo(), &TMenuItem::StaticClassInfo(), &TPopupMenu::StaticClassInfo()})
+        &TTimer::StaticClassInfo(), &TMenuItem::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
+        &TMeter::StaticClassInfo()})
     RegisterClass(*info);
 }
 

@@ -11,3 +11,5 @@
 #include "gadrix/quantis/Quantis.h"
 
 #include "gadrix/numeric/NumIO.h"
+
+#include "gadrix/meter/Meter.h"
