@@ -7,6 +7,10 @@
 
 #include "gadrix/platform/graphics/Graphics.h"
 
+namespace gadrix {
+class TWinControl;
+}
+
 namespace gallery {
 
 struct TSheet {
@@ -27,5 +31,10 @@ void RenderMarkerSheet(gadrix::TBitmap& Bitmap);
 
 // The frame styles 0 to 5 of the base library.
 void RenderFrameSheet(gadrix::TBitmap& Bitmap);
+
+// Meters in every layout, a logarithmic one, bands with two needles, and animation frames.
+void RenderMeterSheet(gadrix::TBitmap& Bitmap);
+// A panel on Parent (owned by it) with a meter that a timer animates, 297 x 209; for a live window.
+gadrix::TWinControl* CreateMeterDemo(gadrix::TWinControl* Parent);
 
 }  // namespace gallery

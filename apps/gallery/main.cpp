@@ -19,6 +19,7 @@ std::vector<TSheet> AllSheets() {
       {"markers", "Markers", "The 52 marker symbols, enlarged, at their real size and in selector cells.",
        RenderMarkerSheet},
       {"frames", "Frames", "Frame styles 0 to 5 with the usual five colours.", RenderFrameSheet},
+      {"meter", "Meter", "TMeter in every layout, logarithmic, with bands and two needles, animated.", RenderMeterSheet},
   };
 }
 
