@@ -87,8 +87,9 @@ void TTimerQueue::FireDue(std::uint64_t Now) {
     e.Due = e.Due + e.Interval > Now ? e.Due + e.Interval : Now + e.Interval;
   }
   for (const auto& [window, id] : due) {
-    const bool stillRunning = std::any_of(timers_.begin(), timers_.end(), [&](const TEntry& e) {
-      return e.Window == window && e.Id == id;
+    // Structured bindings are copied into the lambda: clang 14 cannot capture them.
+    const bool stillRunning = std::any_of(timers_.begin(), timers_.end(), [w = window, i = id](const TEntry& e) {
+      return e.Window == w && e.Id == i;
     });
     if (!stillRunning) continue;
     TMessage message{WM_TIMER, static_cast<std::intptr_t>(id), 0, 0};
