@@ -7,6 +7,7 @@
 #include <cmath>
 #include <exception>
 #include <filesystem>
+#include <limits>
 
 #include "gadrix/platform/core/Properties.h"
 
@@ -22,10 +23,13 @@ constexpr int kMinDecPlaces = 0, kMaxDecPlaces = 4;
 constexpr int kMinNrTicks = 2, kMaxNrTicks = 21;
 constexpr double kMaxBandPercent = 100.0;
 
+constexpr double kLargest = std::numeric_limits<double>::max();
+
 // The end a range gets when the other end moves onto or past it: one unit away, or the next double
-// where a unit is lost in the value's magnitude, so that the range never becomes empty.
-double Above(double X) { return X + 1 > X ? X + 1 : std::nextafter(X, HUGE_VAL); }
-double Below(double X) { return X - 1 < X ? X - 1 : std::nextafter(X, -HUGE_VAL); }
+// where a unit is lost in the value's magnitude, so that the range never becomes empty; never
+// beyond the largest finite double.
+double Above(double X) { return std::min(X + 1 > X ? X + 1 : std::nextafter(X, HUGE_VAL), kLargest); }
+double Below(double X) { return std::max(X - 1 < X ? X - 1 : std::nextafter(X, -HUGE_VAL), -kLargest); }
 
 }  // namespace
 
@@ -87,8 +91,7 @@ TMeter::TMeter(TComponent* AOwner)
   const TNotifyEvent repaint = [this](TObject*) { Repaint(); };
   needle_->SetOnChange(repaint);
   needleSec_->SetOnChange(repaint);
-  SetBounds(GetLeft(), GetTop(), kDefaultWidth, kDefaultHeight);
-  RecomputeGeometry();
+  SetBounds(GetLeft(), GetTop(), kDefaultWidth, kDefaultHeight);  // computes the dial's geometry
 }
 
 TMeter::~TMeter() = default;
@@ -116,7 +119,10 @@ void TMeter::RecomputeGeometry() {
 void TMeter::Loaded() {
   TGraphicControl::Loaded();
   // A form file may hold any range: restore the rules the setters keep.
-  if (!(maxValue_ > minValue_)) maxValue_ = Above(minValue_);
+  if (!(maxValue_ > minValue_)) {
+    maxValue_ = Above(minValue_);
+    if (!(maxValue_ > minValue_)) minValue_ = Below(maxValue_);  // the minimum was the largest double
+  }
   if (minValue_ <= kLogFloor || maxValue_ <= kLogFloor) logarithmic_ = false;
   value_ = InRange(value_);
   valueSec_ = InRange(valueSec_);
@@ -152,7 +158,10 @@ void TMeter::SetMeterMinValue(double Value) {
   }
   if (RefusedOnLogScale(Value) || Value == minValue_) return;
   minValue_ = Value;
-  if (maxValue_ <= Value) maxValue_ = Above(Value);
+  if (maxValue_ <= Value) {
+    maxValue_ = Above(Value);
+    if (maxValue_ <= minValue_) minValue_ = Below(maxValue_);  // nothing lies above the largest double
+  }
   value_ = std::max(value_, Value);
   valueSec_ = std::max(valueSec_, Value);
   thresholdLow_ = std::max(thresholdLow_, Value);
@@ -172,6 +181,7 @@ void TMeter::SetMeterMaxValue(double Value) {
     minValue_ = Below(Value);
     // 5 on a logarithmic scale from 10 gets the minimum 4; 0.5 gets 0.05, as -0.5 has no logarithm.
     if (logarithmic_ && minValue_ <= 0) minValue_ = Value / 10;
+    if (minValue_ >= maxValue_) maxValue_ = Above(minValue_);  // nothing lies below the lowest double
   }
   value_ = std::min(value_, Value);
   valueSec_ = std::min(valueSec_, Value);

@@ -15,7 +15,11 @@
 // Value events. Every change of Value raises one event, not only a crossing: OnOverFlow at or above
 // ThresholdHigh, otherwise OnNormalRange above ThresholdLow, otherwise OnUnderFlow. They come only
 // while the primary needle is Visible. ValueSec raises the same events while the secondary needle is
-// visible; both needles share the two limit flags that light the lamps.
+// visible; both needles share the two limit flags that light the lamps. Moving ThresholdLow to or
+// above the value raises OnUnderFlow, moving ThresholdHigh to or below it OnOverFlow.
+//
+// Pictures. BackGroundImg and AnchorImage name picture files (BMP, PNG, JPEG, GIF), loaded when the
+// name is set and again in Loaded; a name whose file cannot be loaded is cleared.
 //
 // Geometry and the mapping of values to angles and pixels are in MeterGeometry.h; painting builds
 // the picture on an off-screen bitmap in this order: background (picture or ColorBakG), scale bands,
@@ -224,7 +228,10 @@ public:
   TNotifyEvent GetOnNormalRange() const { return onNormalRange_; }
   void SetOnNormalRange(TNotifyEvent Value) { onNormalRange_ = std::move(Value); }
   TmtBeforeDrawScaleLabelEvent GetOnBeforeDrawScaleLabel() const { return onBeforeDrawScaleLabel_; }
-  void SetOnBeforeDrawScaleLabel(TmtBeforeDrawScaleLabelEvent Value) { onBeforeDrawScaleLabel_ = std::move(Value); }
+  void SetOnBeforeDrawScaleLabel(TmtBeforeDrawScaleLabelEvent Value) {
+    onBeforeDrawScaleLabel_ = std::move(Value);
+    dialDirty_ = true;  // without a handler the dial is kept between paints, with one it is not
+  }
   TBeforeDrawNeedleEvent GetOnBeforeDrawNeedle() const { return onBeforeDrawNeedle_; }
   void SetOnBeforeDrawNeedle(TBeforeDrawNeedleEvent Value) { onBeforeDrawNeedle_ = std::move(Value); }
   TMeterRenderedEvent GetOnMeterRendered() const { return onMeterRendered_; }
@@ -274,6 +281,11 @@ private:
   void PaintDial(TCanvas* C);
   void PaintCover(TCanvas* C) const;
   void CopyCover(TBitmap& Target) const;
+  struct TSpan {
+    int Y, Left, Right;  // Right exclusive
+  };
+  // The runs of pixels a layer drawn once on black and once on white has drawn: where both agree.
+  static std::vector<TSpan> DrawnSpans(const TBitmap& OnBlack, const TBitmap& OnWhite);
   void PaintBackground(TCanvas* C) const;
   void PaintScaleBands(TCanvas* C, const TMeterScale& S) const;
   void PaintScale(TCanvas* C, const TMeterScale& S);
@@ -334,11 +346,8 @@ private:
   std::unique_ptr<TBitmap> anchorPicture_;  // null without an anchor picture
   TBitmap frame_;  // the off-screen picture
   TBitmap dial_;   // the layer under the needles
-  TBitmap cover_;  // the layer over them, and which of its pixels it covers, row by row:
-  struct TSpan {
-    int Y, Left, Right;  // Right exclusive
-  };
-  std::vector<TSpan> coverSpans_;
+  TBitmap cover_;  // the layer over them
+  std::vector<TSpan> coverSpans_;  // the pixels of cover_ that it draws
   bool dialDirty_ = true;
 
   TNotifyEvent onOverFlow_, onUnderFlow_, onNormalRange_;

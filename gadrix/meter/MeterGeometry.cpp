@@ -90,11 +90,18 @@ TMeterScale::TMeterScale(const TMeterGeometry& Geometry, double Min, double Max,
 
 bool TMeterScale::UsesLog(double Value) const { return logarithmic_ && Value > 0 && min_ > 0 && max_ > 0; }
 
-double TMeterScale::Clamp(double Value) const { return Value < min_ ? min_ : (Value > max_ ? max_ : Value); }
+double TMeterScale::Clamp(double Value) const {
+  if (std::isnan(Value)) return min_;
+  return Value < min_ ? min_ : (Value > max_ ? max_ : Value);
+}
 
 double TMeterScale::Fraction(double Value) const {
   if (max_ == min_) return 0;
-  if (UsesLog(Value)) return (std::log(Value) - std::log(min_)) / (std::log(max_) - std::log(min_));
+  if (UsesLog(Value)) {
+    // Ends a few doubles apart may have the same logarithm: then linear.
+    const double span = std::log(max_) - std::log(min_);
+    if (span != 0) return (std::log(Value) - std::log(min_)) / span;
+  }
   return (Value - min_) / (max_ - min_);
 }
 

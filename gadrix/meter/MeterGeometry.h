@@ -71,11 +71,12 @@ public:
   // Logarithmic placement is used only while the minimum and the maximum are above 0.
   bool Logarithmic() const { return logarithmic_; }
 
-  // Value held to [Min, Max].
+  // Value held to [Min, Max]; NaN counts as the minimum.
   double Clamp(double Value) const;
   // Where Value lies on the scale, 0 at the minimum and 1 at the maximum (not clamped). On a
   // logarithmic scale (ln v - ln min) / (ln max - ln min) when Value is above 0 too, otherwise
-  // (v - min) / (max - min). An empty range gives 0.
+  // (v - min) / (max - min), as also when the ends are too close for their logarithms to differ.
+  // An empty range gives 0.
   double Fraction(double Value) const;
   // The drawing angle of Value in degrees: A/2 + 90 - A x fraction (not clamped).
   double DrawingAngle(double Value) const;

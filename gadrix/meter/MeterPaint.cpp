@@ -2,8 +2,14 @@
 // copied to the control's canvas in one step, so a meter that animates never shows a half-drawn
 // dial. The layers, back to front: background, scale bands, scale, caption, needles, bezel, anchor
 // and dial window, limit lamps, the user's OnMeterRendered, the outer frame.
+//
+// What lies under the needles (the dial) and over them (the cover) does not change with the
+// values, so both are kept as bitmaps and drawn anew only after a change of what they show: a
+// meter that animates draws its needles, lamps and frame on a copy of the dial and lays the
+// cover's pixels over them. The result is the same, pixel for pixel, as drawing every layer.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -147,10 +153,16 @@ void TMeter::RebuildLayers() {
     c->FillRect(Rect(0, 0, w, h));
     PaintCover(c);
   }
-  coverSpans_.clear();
-  for (int y = 0; y < h; ++y) {
-    const TPixel* black = cover_.ScanLine(y);
-    const TPixel* white = onWhite.ScanLine(y);
+  coverSpans_ = DrawnSpans(cover_, onWhite);
+  dialDirty_ = false;
+}
+
+std::vector<TMeter::TSpan> TMeter::DrawnSpans(const TBitmap& OnBlack, const TBitmap& OnWhite) {
+  std::vector<TSpan> spans;
+  const int w = OnBlack.GetWidth();
+  for (int y = 0; y < OnBlack.GetHeight(); ++y) {
+    const TPixel* black = OnBlack.ScanLine(y);
+    const TPixel* white = OnWhite.ScanLine(y);
     for (int x = 0; x < w;) {
       if (black[x] != white[x]) {
         ++x;
@@ -158,10 +170,10 @@ void TMeter::RebuildLayers() {
       }
       const int left = x;
       while (x < w && black[x] == white[x]) ++x;
-      coverSpans_.push_back({y, left, x});
+      spans.push_back({y, left, x});
     }
   }
-  dialDirty_ = false;
+  return spans;
 }
 
 // Background, scale bands, scale and caption: the layers under the needles.

@@ -186,6 +186,10 @@ TEST(MeterGeometry, FractionFallsBackToLinearWhereLogarithmsFail) {
   EXPECT_DOUBLE_EQ(log.Fraction(-98), (-98.0 - 1) / 99);  // no logarithm: linear
   const TMeterScale negative(g, -1, 100, true);
   EXPECT_DOUBLE_EQ(negative.Fraction(10), 11.0 / 101);
+  const double close = std::nextafter(1e43, 2e43);
+  const TMeterScale sameLogarithms(g, 1e43, close, true);
+  EXPECT_EQ(sameLogarithms.Fraction(1e43), 0);
+  EXPECT_EQ(sameLogarithms.Fraction(close), 1);
   const TMeterScale empty(g, 3, 3, false);
   EXPECT_EQ(empty.Fraction(3), 0);
   EXPECT_EQ(empty.PointAt(3, 100).X, 148 - 71);  // the minimum's ray, no invalid number

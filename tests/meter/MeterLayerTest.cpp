@@ -87,6 +87,12 @@ TEST_F(MeterLayerTest, ALabelHandlerIsAskedOnEveryPaintAndSeesTheSameDial) {
   unit = "WWW";
   Paint();
   EXPECT_NE(Pixels(), first);
+  // A change while the handler is set, then no handler again: the plain dial with the change.
+  meter->SetColorScale(clMaroon);
+  Paint();
+  meter->SetOnBeforeDrawScaleLabel(nullptr);
+  Paint();
+  EXPECT_EQ(Pixels(), Fresh({[](TMeter* m) { m->SetValue(0.5); }, [](TMeter* m) { m->SetColorScale(clMaroon); }}));
 }
 
 }  // namespace

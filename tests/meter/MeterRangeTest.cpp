@@ -1,6 +1,7 @@
 // The meter's model: defaults, range rules inside and outside loading, value and threshold
 // events, clamped properties and the published property list.
 
+#include <cmath>
 #include <limits>
 
 #include "gadrix/platform/core/ClassRegistry.h"
@@ -61,9 +62,18 @@ TEST_F(MeterTest, MinimumAtOrAboveTheMaximumPushesTheMaximumUpAndRaisesTheValues
   EXPECT_EQ(meter->GetValueSec(), 3);
   EXPECT_EQ(meter->GetThresholdLow(), 3);
   EXPECT_EQ(meter->GetThresholdHigh(), 3);
-  // Far out where a unit is lost in the magnitude the range still does not collapse.
+  // Far out where a unit is lost in the magnitude the range still does not collapse, and it stays
+  // finite at the very ends of the doubles.
   meter->SetMeterMinValue(1e300);
   EXPECT_GT(meter->GetMeterMaxValue(), meter->GetMeterMinValue());
+  const double largest = std::numeric_limits<double>::max();
+  meter->SetMeterMinValue(largest);
+  EXPECT_EQ(meter->GetMeterMaxValue(), largest);
+  EXPECT_LT(meter->GetMeterMinValue(), largest);
+  meter->SetMeterMaxValue(-largest);
+  EXPECT_EQ(meter->GetMeterMinValue(), -largest);
+  EXPECT_GT(meter->GetMeterMaxValue(), -largest);
+  EXPECT_TRUE(std::isfinite(meter->GetMeterMaxValue()));
 }
 
 TEST_F(MeterTest, ALogarithmicScaleRefusesEndsAndThresholdsBelowItsFloor) {
@@ -243,6 +253,7 @@ TEST_F(MeterTest, NumbersThatAreNotFiniteAreIgnored) {
   EXPECT_EQ(meter->GetMeterMaxValue(), 1);
   EXPECT_EQ(meter->GetThresholdHigh(), 1);
   EXPECT_EQ(meter->GetScaleBkWidth(), 0);
+  EXPECT_EQ(meter->CalcNeedleAngle(nan), meter->CalcNeedleAngle(0));  // as the minimum
 }
 
 TEST_F(MeterTest, SizesAndCountsAreClampedToTheirRanges) {
