@@ -231,14 +231,19 @@ public:
   double Seconds() const { return frames_ * kFrameMs / 1000.0; }
 
 private:
+  static constexpr double kWorkingPressure = 95;  // kPa, where the needle settles
+  static constexpr double kRiseSeconds = 1.2;     // time constant of the rise from rest
+  static constexpr double kPeakSink = 0.15;       // kPa per frame that the drag needle falls back
+
   void Step() {
     ++frames_;
     const double t = Seconds();
-    const double rise = 1 - std::exp(-t / 1.2);
-    const double wander = 9 * std::sin(1.7 * t) + 5 * std::sin(4.1 * t + 0.6) + 3 * std::sin(9.3 * t);
-    const double value = std::clamp(rise * 95 + rise * wander, 0.0, 160.0);
+    const double rise = 1 - std::exp(-t / kRiseSeconds);
+    // Three unrelated ripples: the sum never quite repeats, as a real signal.
+    const double ripple = 9 * std::sin(1.7 * t) + 5 * std::sin(4.1 * t + 0.6) + 3 * std::sin(9.3 * t);
+    const double value = std::clamp(rise * (kWorkingPressure + ripple), 0.0, meter_->GetMeterMaxValue());
     meter_->SetValue(value);
-    peak_ = std::max(value, peak_ - 0.15);
+    peak_ = std::max(value, peak_ - kPeakSink);
     meter_->SetValueSec(peak_);
   }
 
