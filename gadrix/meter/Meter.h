@@ -263,7 +263,8 @@ private:
   void RecomputeGeometry();
   // Value held to the range.
   double InRange(double Value) const;
-  // Sets or clears the two limit flags for Value and raises the one value event that applies.
+  // With both limit flags cleared: sets the one Value reaches, repaints, and raises the one value
+  // event that applies.
   void RaiseValueEvent(double Value);
   void Raise(const TNotifyEvent& Event) {
     if (Event) Event(this);
