@@ -1,6 +1,7 @@
 // The classes of the library that form files can create by name.
 
 #include "gadrix/displays/sevenseg.h"
+#include "gadrix/meter/Meter.h"
 #include "gadrix/numeric/NumIO.h"
 #include "gadrix/numeric/NumLab.h"
 #include "gadrix/platform/controls/Application.h"
@@ -29,6 +30,7 @@ void RegisterLibraryClasses() {
       &TEdit::StaticClassInfo(),
       &TDrawGrid::StaticClassInfo(),
       &TSevenSeg::StaticClassInfo(),
+      &TMeter::StaticClassInfo(),
   };
   for (const TClassInfo* info : classes) RegisterClass(*info);
 }
