@@ -1,5 +1,6 @@
 // The classes of the library that form files can create by name.
 
+#include "gadrix/calendar/MiniCal.h"
 #include "gadrix/displays/sevenseg.h"
 #include "gadrix/numeric/NumIO.h"
 #include "gadrix/numeric/NumLab.h"
@@ -29,6 +30,7 @@ void RegisterLibraryClasses() {
       &TEdit::StaticClassInfo(),
       &TDrawGrid::StaticClassInfo(),
       &TSevenSeg::StaticClassInfo(),
+      &TMiniCal::StaticClassInfo(),
   };
   for (const TClassInfo* info : classes) RegisterClass(*info);
 }

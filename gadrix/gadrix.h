@@ -21,3 +21,5 @@
 #include "gadrix/replist/replist.h"
 
 #include "gadrix/displays/sevenseg.h"
+#include "gadrix/calendar/MiniCal.h"
+#include "gadrix/calendar/Holidays.h"
