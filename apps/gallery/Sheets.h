@@ -36,5 +36,7 @@ void RenderNumLabSheet(gadrix::TBitmap& Bitmap);
 void RenderGridSheet(gadrix::TBitmap& Bitmap);
 // The seven-segment display in several colours, sizes and frames, and following a timer.
 void RenderSevenSegSheet(gadrix::TBitmap& Bitmap);
+// The month calendar in four languages, Monday and Sunday first, with a host-added holiday.
+void RenderMiniCalSheet(gadrix::TBitmap& Bitmap);
 
 }  // namespace gallery
