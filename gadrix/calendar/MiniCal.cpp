@@ -401,10 +401,9 @@ void TMiniCal::ClickButton(int ACol) {
   }
 }
 
-// The release ends the grid's own press (its selection drag), and nothing more happens on it.
-void TMiniCal::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TCustomDrawGrid::MouseUp(Button, Shift, X, Y);
-}
+// The press did all there is to do; the release is swallowed (no OnMouseUp, no grid click). The
+// grid ends its own press by itself once the mouse is released.
+void TMiniCal::MouseUp(TMouseButton, TShiftState, int, int) {}
 
 // --- painting --------------------------------------------------------------------------------------
 

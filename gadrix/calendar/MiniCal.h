@@ -154,6 +154,7 @@ public:
 protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Swallowed: neither the grid nor OnMouseUp sees the release.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void Resize() override;
   // Raises OnChange.

@@ -259,6 +259,16 @@ TEST_F(TCalendarFixture, HeaderButtonsStepAndTheCornerReturnsToday) {
   EXPECT_EQ(static_cast<long long>(cal->GetDate()), static_cast<long long>(Date()));
 }
 
+TEST_F(TCalendarFixture, AfterAClickTheHoveringMouseLeavesTheCurrentCellOnTheSelectedDay) {
+  Show(2024, 1, 15);
+  ClickCell(3, 3);  // 10 January
+  const TRect elsewhere = cal->CellRect(6, 5);
+  sim::MouseMove(cal, 0, elsewhere.Left + 3, elsewhere.Top + 3);
+  EXPECT_EQ(Ymd(), 20240110);
+  EXPECT_EQ(cal->GetCol(), 3);
+  EXPECT_EQ(cal->GetRow(), 3);
+}
+
 TEST_F(TCalendarFixture, TodayIsCircled) {
   cal->SetDate(Date());
   const TRect r = cal->CellRect(cal->GetCol(), cal->GetRow());
