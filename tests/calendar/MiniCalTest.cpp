@@ -9,7 +9,9 @@
 #include "gadrix/calendar/MiniCal.h"
 #include "gadrix/helmar/Colors.h"
 #include "gadrix/platform/controls/Controls.h"
+#include "gadrix/platform/core/ClassRegistry.h"
 #include "gadrix/platform/core/Exception.h"
+#include "gadrix/platform/core/Properties.h"
 
 namespace gadrix {
 namespace {
@@ -305,6 +307,21 @@ TEST_F(TCalendarFixture, CellBackgroundsShowSelectionHolidaysAndWeekdays) {
   EXPECT_EQ(corner(*picture, 3, 6), TColor(0x9BD8F1));
   EXPECT_EQ(corner(*picture, 0, 3), TColor(0xC0C0C0));  // a week number
   EXPECT_EQ(corner(*picture, 2, 1), TColor(0xC0C0C0));  // a weekday name
+}
+
+TEST_F(TCalendarFixture, FormFilesCreateItByNameAndStoreNoDateParts) {
+  const TClassInfo* info = FindClass("TMiniCal");
+  ASSERT_NE(info, nullptr);
+  for (const char* part : {"Day", "Month", "Year"}) {
+    const TPropertyInfo* p = info->FindProperty(part);
+    ASSERT_NE(p, nullptr) << part;
+    ASSERT_TRUE(p->Stored) << part;
+    EXPECT_FALSE(p->Stored(*cal)) << part;
+  }
+  ASSERT_NE(info->FindProperty("FirstDayOfWeek"), nullptr);
+  ASSERT_NE(info->FindProperty("ShowMovableHolidays"), nullptr);
+  std::unique_ptr<TComponent> made(CreateComponent("TMiniCal", nullptr));
+  EXPECT_NE(dynamic_cast<TMiniCal*>(made.get()), nullptr);
 }
 
 TEST_F(TCalendarFixture, DayColoursAndFirstDayOfWeekFireOnChange) {
