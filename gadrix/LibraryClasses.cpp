@@ -1,5 +1,6 @@
 // The classes of the library that form files can create by name.
 
+#include "gadrix/calendar/MiniCal.h"
 #include "gadrix/displays/sevenseg.h"
 #include "gadrix/meter/Meter.h"
 #include "gadrix/numeric/NumIO.h"
@@ -31,6 +32,7 @@ void RegisterLibraryClasses() {
       &TDrawGrid::StaticClassInfo(),
       &TSevenSeg::StaticClassInfo(),
       &TMeter::StaticClassInfo(),
+      &TMiniCal::StaticClassInfo(),
   };
   for (const TClassInfo* info : classes) RegisterClass(*info);
 }

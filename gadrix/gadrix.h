@@ -19,6 +19,7 @@
 #include "gadrix/quantis/Quantis.h"
 
 // The controls.
+#include "gadrix/calendar/MiniCal.h"
 #include "gadrix/displays/sevenseg.h"
 #include "gadrix/meter/Meter.h"
 #include "gadrix/numeric/NumIO.h"

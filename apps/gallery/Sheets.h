@@ -44,5 +44,7 @@ void RenderSevenSegSheet(gadrix::TBitmap& Bitmap);
 void RenderMeterSheet(gadrix::TBitmap& Bitmap);
 // A panel on Parent (owned by it) with a meter that a timer animates, 297 x 209; for a live window.
 gadrix::TWinControl* CreateMeterDemo(gadrix::TWinControl* Parent);
+// The month calendar in four languages, Monday and Sunday first, with a host-added holiday.
+void RenderMiniCalSheet(gadrix::TBitmap& Bitmap);
 
 }  // namespace gallery
