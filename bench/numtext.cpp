@@ -2,7 +2,7 @@
 // against snprintf in the fixed and in the exponent form. After the runs the speed of each
 // routine is printed as a fraction of its baseline's (1.00 = as fast, above 1 = faster).
 
-#include <benchmark/benchmark.h>
+#include "BenchSupport.h"
 
 #include <cmath>
 #include <cstdio>
@@ -110,43 +110,11 @@ BENCHMARK(BM_RealToText_fixed);
 BENCHMARK(BM_snprintf_exp);
 BENCHMARK(BM_RealToText_exp);
 
-// The console output, plus the CPU time per iteration of every benchmark for the ratios (CPU
-// time, because the machines are shared and a run may wait for a core).
-class RecordingReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    ConsoleReporter::ReportRuns(Runs);
-    for (const Run& run : Runs)
-      if (run.run_type == Run::RT_Iteration)
-        seconds_[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
-  }
-
-  // Speed of Subject relative to Baseline, or a negative number when either did not run.
-  double SpeedRatio(const std::string& Subject, const std::string& Baseline) const {
-    const auto subject = seconds_.find(Subject), baseline = seconds_.find(Baseline);
-    if (subject == seconds_.end() || baseline == seconds_.end() || subject->second <= 0.0) return -1.0;
-    return baseline->second / subject->second;
-  }
-
- private:
-  std::map<std::string, double> seconds_;
-};
-
-void PrintRatio(const RecordingReporter& Reporter, const char* Subject, const char* Baseline) {
-  const double ratio = Reporter.SpeedRatio(Subject, Baseline);
-  if (ratio >= 0.0) std::printf("speed of %s relative to %s: %.2f\n", Subject, Baseline, ratio);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RecordingReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  PrintRatio(reporter, "BM_ScanReal", "BM_strtod");
-  PrintRatio(reporter, "BM_RealToText_fixed", "BM_snprintf_fixed");
-  PrintRatio(reporter, "BM_RealToText_exp", "BM_snprintf_exp");
-  benchmark::Shutdown();
-  return 0;
+  return gadrix::bench::RunWithRatios(argc, argv,
+                                      {{"BM_ScanReal", "BM_strtod", "ScanReal / strtod"},
+                                       {"BM_RealToText_fixed", "BM_snprintf_fixed", "RealToText fixed / snprintf %.*f"},
+                                       {"BM_RealToText_exp", "BM_snprintf_exp", "RealToText exponent / snprintf %.*E"}});
 }

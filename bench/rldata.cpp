@@ -8,7 +8,7 @@
 //           row by row as above (printed before the timings).
 // Prints the time ratios (store / baseline) at the end.
 
-#include <benchmark/benchmark.h>
+#include "BenchSupport.h"
 #include <malloc.h>
 
 #include <algorithm>
@@ -136,35 +136,12 @@ void PrintBytesPerCell() {
               vectorBytes / kCells);
 }
 
-// Keeps the CPU time per iteration of every run, by function name, so that main can print the
-// ratios. CPU time, because the machines are shared: wall time also counts other processes.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    for (const Run& run : Runs) Seconds[run.run_name.function_name] = run.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(Runs);
-  }
-  std::map<std::string, double> Seconds;
-};
-
-void PrintRatio(const TRatioReporter& Reporter, const char* What, const std::string& Measured,
-                const std::string& Baseline) {
-  const auto m = Reporter.Seconds.find(Measured);
-  const auto b = Reporter.Seconds.find(Baseline);
-  if (m == Reporter.Seconds.end() || b == Reporter.Seconds.end() || b->second <= 0) return;
-  std::printf("ratio %-5s %s / %s = %.2f\n", What, Measured.c_str(), Baseline.c_str(),
-              m->second / b->second);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  PrintBytesPerCell();
-  TRatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  PrintRatio(reporter, "add", "BM_Add_TRLData", "BM_AddBaseline_VectorOfStrings");
-  PrintRatio(reporter, "sort", "BM_Sort_TRLData", "BM_SortBaseline_StdStableSort");
-  benchmark::Shutdown();
-  return 0;
+  return gadrix::bench::RunWithRatios(
+      argc, argv,
+      {{"BM_Add_TRLData", "BM_AddBaseline_VectorOfStrings", "adding 1,000,000 rows / pushing the cells into a vector"},
+       {"BM_Sort_TRLData", "BM_SortBaseline_StdStableSort", "Sort of 1,000,000 rows / std::stable_sort of the keys"}},
+      PrintBytesPerCell);
 }

@@ -3,7 +3,7 @@
 // the same run: rendering against copying masks of the same sizes, measuring against decoding the
 // same UTF-8.
 
-#include <benchmark/benchmark.h>
+#include "BenchSupport.h"
 
 #include <cstdio>
 #include <map>
@@ -89,43 +89,13 @@ BENCHMARK(BM_RenderTurned900);
 BENCHMARK(BM_DecodeUtf8);
 BENCHMARK(BM_TextWidth);
 
-// Prints the usual table and remembers each run's CPU time per iteration for the ratios (CPU
-// time, as other people's jobs on a shared machine stretch the wall-clock time).
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    for (const Run& run : Runs) {
-      times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-      const auto rate = run.counters.find("items_per_second");
-      if (rate != run.counters.end()) rates_[run.benchmark_name()] = rate->second.value;
-    }
-    ConsoleReporter::ReportRuns(Runs);
-  }
-
-  void PrintRatio(const std::string& Name, const std::string& Baseline, const char* Unit) const {
-    const auto time = times_.find(Name);
-    const auto base = times_.find(Baseline);
-    if (time == times_.end() || base == times_.end() || base->second <= 0) return;
-    std::printf("%-22s %12.0f %s per second, %6.1fx the time of %s\n", Name.c_str(), rates_.at(Name), Unit,
-                time->second / base->second, Baseline.c_str());
-  }
-
-private:
-  std::map<std::string, double> times_;
-  std::map<std::string, double> rates_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  TRatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("\n");
-  for (const char* name : {"BM_RenderUpright", "BM_RenderUprightMono", "BM_RenderTurned300", "BM_RenderTurned900"})
-    reporter.PrintRatio(name, "BM_CopyMasks", "glyphs");
-  reporter.PrintRatio("BM_TextWidth", "BM_DecodeUtf8", "texts");
-  benchmark::Shutdown();
-  return 0;
+  return gadrix::bench::RunWithRatios(argc, argv,
+                                      {{"BM_RenderUpright", "BM_CopyMasks", "Render upright / copying masks of the same sizes"},
+                                       {"BM_RenderUprightMono", "BM_CopyMasks", "Render upright, not antialiased / copying masks"},
+                                       {"BM_RenderTurned300", "BM_CopyMasks", "Render at 30 degrees / copying masks"},
+                                       {"BM_RenderTurned900", "BM_CopyMasks", "Render at 90 degrees / copying masks"},
+                                       {"BM_TextWidth", "BM_DecodeUtf8", "TextWidth / decoding the same UTF-8"}});
 }

@@ -1,6 +1,8 @@
 // The classes of the library that form files can create by name.
 
+#include "gadrix/calendar/MiniCal.h"
 #include "gadrix/displays/sevenseg.h"
+#include "gadrix/meter/Meter.h"
 #include "gadrix/numeric/NumIO.h"
 #include "gadrix/numeric/NumLab.h"
 #include "gadrix/platform/controls/Application.h"
@@ -29,6 +31,8 @@ void RegisterLibraryClasses() {
       &TEdit::StaticClassInfo(),
       &TDrawGrid::StaticClassInfo(),
       &TSevenSeg::StaticClassInfo(),
+      &TMeter::StaticClassInfo(),
+      &TMiniCal::StaticClassInfo(),
   };
   for (const TClassInfo* info : classes) RegisterClass(*info);
 }

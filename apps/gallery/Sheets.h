@@ -7,6 +7,10 @@
 
 #include "gadrix/platform/graphics/Graphics.h"
 
+namespace gadrix {
+class TWinControl;
+}
+
 namespace gallery {
 
 struct TSheet {
@@ -36,5 +40,11 @@ void RenderNumLabSheet(gadrix::TBitmap& Bitmap);
 void RenderGridSheet(gadrix::TBitmap& Bitmap);
 // The seven-segment display in several colours, sizes and frames, and following a timer.
 void RenderSevenSegSheet(gadrix::TBitmap& Bitmap);
+// Meters in every layout, a logarithmic one, bands with two needles, and animation frames.
+void RenderMeterSheet(gadrix::TBitmap& Bitmap);
+// A panel on Parent (owned by it) with a meter that a timer animates, 297 x 209; for a live window.
+gadrix::TWinControl* CreateMeterDemo(gadrix::TWinControl* Parent);
+// The month calendar in four languages, Monday and Sunday first, with a host-added holiday.
+void RenderMiniCalSheet(gadrix::TBitmap& Bitmap);
 
 }  // namespace gallery

@@ -33,6 +33,8 @@ std::vector<TSheet> AllSheets() {
       {"numlab", "Numeric label", "TNumLab in each of its fifteen formats, and its looks.", RenderNumLabSheet},
       {"grid", "Grid and edit", "Draw grids with headings, selections and a pick list; edit boxes.", RenderGridSheet},
       {"sevenseg", "Seven-segment display", "Clock, temperature, hex counters, signs, sizes, frames, a timer.", RenderSevenSegSheet},
+      {"meter", "Meter", "TMeter in every layout, logarithmic, with bands and two needles, animated.", RenderMeterSheet},
+      {"minical", "Month calendar", "TMiniCal in four languages, week starts, a host holiday, flat buttons.", RenderMiniCalSheet},
   };
 }
 

@@ -1,8 +1,10 @@
 #include "gadrix/platform/core/DateTime.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <ctime>
 #include <string_view>
 
 #include "gadrix/platform/core/Exception.h"
@@ -233,6 +235,42 @@ bool TryDecodeDateTime(TDateTime Value, TDateTimeParts& Parts) {
   Parts.Hour = static_cast<int>(ms / 3'600'000);
   return true;
 }
+
+void DecodeDate(TDateTime Value, int& Year, int& Month, int& Day) {
+  TDateTimeParts parts;
+  if (!TryDecodeDateTime(Value, parts)) throw EConvertError("Invalid argument to date decode");
+  Year = parts.Year;
+  Month = parts.Month;
+  Day = parts.Day;
+}
+
+int DayOfTheWeek(TDateTime Value) {
+  TDateTimeParts parts;
+  if (!TryDecodeDateTime(Value, parts)) throw EConvertError("Invalid argument to date decode");
+  return parts.DayOfWeek;
+}
+
+int WeekOfTheYear(TDateTime Value) {
+  TDateTimeParts parts;
+  if (!TryDecodeDateTime(Value, parts)) throw EConvertError("Invalid argument to date decode");
+  // The week belongs to the year of its Thursday; count weeks from that year's first Thursday.
+  const std::int64_t day = DayNumber(parts.Year, parts.Month, parts.Day);
+  const std::int64_t thursday = day + 4 - parts.DayOfWeek;
+  TDateTimeParts thursdayParts;
+  SplitDayNumber(thursday, thursdayParts);
+  const std::int64_t firstOfYear = DayNumber(thursdayParts.Year, 1, 1);
+  return static_cast<int>((thursday - firstOfYear) / 7 + 1);
+}
+
+TDateTime Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return static_cast<TDateTime>(DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)) +
+         EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59), 0);
+}
+
+TDateTime Date() { return std::floor(Now()); }
 
 std::string FormatDateTime(const std::string& Format, TDateTime Value) {
   TDateTimeParts parts;

@@ -40,6 +40,19 @@ TDateTime EncodeTime(int Hour, int Minute, int Second, int MilliSecond);
 // the years 1 to 9999.
 bool TryDecodeDateTime(TDateTime Value, TDateTimeParts& Parts);
 
+// The date parts of Value. EConvertError when Value names no date (TryDecodeDateTime fails).
+void DecodeDate(TDateTime Value, int& Year, int& Month, int& Day);
+// The day of the week of Value, 1 (Monday) to 7 (Sunday). EConvertError as DecodeDate.
+int DayOfTheWeek(TDateTime Value);
+// The ISO 8601 week of the year of Value, 1 to 53: weeks start on Monday, and week 1 is the one
+// holding the year's first Thursday, so early January may lie in week 52 or 53 of the year before
+// and late December in week 1 of the next. EConvertError as DecodeDate.
+int WeekOfTheYear(TDateTime Value);
+
+// The local date and time now, and the local date at midnight.
+TDateTime Now();
+TDateTime Date();
+
 // Value as text by Format. EConvertError when Value names no date (TryDecodeDateTime fails).
 // Pattern letters, case-insensitive; a run of one letter longer than its longest form is read as
 // that form followed by the rest of the run:

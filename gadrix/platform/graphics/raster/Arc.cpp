@@ -11,20 +11,31 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // The angles of the arc, counter-clockwise on the screen (y grows downwards, so the angle of a
-// point is measured with y negated).
+// point is measured with y negated). Whether a pixel lies within the sweep is decided with cross
+// products of its direction and the two rays, exactly and without trigonometry, since shapes test
+// every pixel of their box: a pixel on either ray belongs to the sweep.
 class TSweep {
 public:
   TSweep(const TRect& Box, TPoint Start, TPoint End)
       : cx_((Box.Left + Box.Right) / 2.0), cy_((Box.Top + Box.Bottom) / 2.0) {
     // A ray passes through the centre of the pixel its point names.
-    start_ = AngleOf(Start.X + 0.5, Start.Y + 0.5);
-    sweep_ = Normalise(AngleOf(End.X + 0.5, End.Y + 0.5) - start_);
-    full_ = sweep_ == 0.0;
+    startX_ = Start.X + 0.5 - cx_;
+    startY_ = cy_ - (Start.Y + 0.5);
+    endX_ = End.X + 0.5 - cx_;
+    endY_ = cy_ - (End.Y + 0.5);
+    start_ = std::atan2(startY_, startX_);
+    sweep_ = Normalise(std::atan2(endY_, endX_) - start_);
+    turn_ = Cross(startX_, startY_, endX_, endY_);
+    full_ = turn_ == 0 && startX_ * endX_ + startY_ * endY_ >= 0;  // both rays point the same way
   }
 
-  double AngleOf(double X, double Y) const { return std::atan2(cy_ - Y, X - cx_); }
   bool ContainsPixel(int X, int Y) const {
-    return full_ || Normalise(AngleOf(X + 0.5, Y + 0.5) - start_) <= sweep_;
+    if (full_) return true;
+    const double px = X + 0.5 - cx_, py = cy_ - (Y + 0.5);
+    const double fromStart = Cross(startX_, startY_, px, py), toEnd = Cross(px, py, endX_, endY_);
+    if (turn_ > 0) return fromStart >= 0 && toEnd >= 0;  // less than half a turn
+    if (turn_ < 0) return !(Cross(endX_, endY_, px, py) > 0 && Cross(px, py, startX_, startY_) > 0);
+    return fromStart >= 0;  // exactly half a turn: the left side of the start ray
   }
   double Start() const { return start_; }
   double End() const { return start_ + sweep_; }
@@ -32,11 +43,13 @@ public:
   double CentreY() const { return cy_; }
 
 private:
+  static double Cross(double AX, double AY, double BX, double BY) { return AX * BY - AY * BX; }
   static double Normalise(double A) {
     A = std::fmod(A, kTwoPi);
     return A < 0 ? A + kTwoPi : A;
   }
   double cx_, cy_, start_ = 0, sweep_ = 0;
+  double startX_ = 0, startY_ = 0, endX_ = 0, endY_ = 0, turn_ = 0;
   bool full_ = false;
 };
 
@@ -69,12 +82,16 @@ void MarkSector(TShapeMask& Mask, const TRect& Box, const TSweep& Sweep, int Pen
     if (y < visible.Top || y >= visible.Bottom) continue;
     const TRowSpan row = shape.Rows[i], in = inner.At(y);
     for (int x = std::max(row.Left, visible.Left); x <= std::min(row.Right, visible.Right - 1); ++x) {
-      if (!Sweep.ContainsPixel(x, y)) continue;
       const bool onOutline = in.Empty() || x < in.Left || x > in.Right;
+      if (!onOutline && !Fill) {
+        x = in.Right;  // an arc has nothing inside the outline: on to the row's right end
+        continue;
+      }
+      if (!Sweep.ContainsPixel(x, y)) continue;
       if (onOutline) {
         if (Outline) Mask.MarkPenDisc(x, y, PenWidth);
         else if (Fill) Mask.MarkFill(y, x, x + 1);
-      } else if (Fill) {
+      } else {
         Mask.MarkFill(y, x, x + 1);
       }
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace gadrix::raster {
 
@@ -39,10 +41,15 @@ void TShapeMask::MarkPenDisc(int X, int Y, int Width) {
 
 void TShapeMask::Paint(const TTarget& Target, const TPixelOp* Pen, const TPixelOp* Brush) const {
   const TRect area = Intersect(box_, Target.Clip);
+  constexpr int kWord = sizeof(std::uint64_t);
   for (int y = area.Top; y < area.Bottom; ++y) {
     const std::uint8_t* row = bits_.data() + static_cast<std::size_t>(y - box_.Top) * box_.Width() - box_.Left;
     TPixel* pixels = Target.Buffer->Row(y);
     for (int x = area.Left; x < area.Right; ++x) {
+      // Outlines leave most of their box unmarked: skip it a word at a time.
+      std::uint64_t word;
+      while (x + kWord <= area.Right && (std::memcpy(&word, row + x, kWord), word == 0)) x += kWord;
+      if (x >= area.Right) break;
       const std::uint8_t bits = row[x];
       if ((bits & kPen) && Pen)
         pixels[x] = Pen->Apply(pixels[x]);
