@@ -25,8 +25,9 @@ constexpr TColor kBakelite = 0x383838;  // bezel and anchor
 constexpr int kMeterWidth = 297, kMeterHeight = 209;
 constexpr int kGap = 18, kTitleHeight = 22;
 
-// The instrument look: an ivory dial, dark ink, a slim red needle with a soft shadow.
-void Dress(TMeter* M, const std::string& Unit) {
+}  // namespace
+
+void DressMeter(TMeter* M, const std::string& Unit) {
   M->GetFont()->SetName("Arial");
   M->GetFont()->SetSize(8);
   M->GetFont()->SetColor(kInk);
@@ -49,6 +50,8 @@ void Dress(TMeter* M, const std::string& Unit) {
   n->SetShadowDy(-2);
   n->SetShadowColor(0xB8C4C8);
 }
+
+namespace {
 
 TMeter* NewMeter(TForm* Form, int Width = kMeterWidth, int Height = kMeterHeight) {
   auto* m = new TMeter(Form);
@@ -83,7 +86,7 @@ void Layouts(TForm* Form, TCanvas* C, int Top) {
   for (int i = 0; i < 6; ++i) {
     const Shape& s = shapes[i];
     TMeter* m = NewMeter(Form);
-    Dress(m, s.Unit);
+    DressMeter(m, s.Unit);
     m->SetMeterLayout(s.Layout);
     m->SetMeterMaxValue(s.Max);
     m->SetThresholdHigh(s.Max);
@@ -108,7 +111,7 @@ void Layouts(TForm* Form, TCanvas* C, int Top) {
 // A sound level meter: decades from 0.01 to 100 with labels at 1, 2 and 5.
 void Logarithmic(TForm* Form, TCanvas* C, int X, int Y) {
   TMeter* m = NewMeter(Form);
-  Dress(m, "mW");
+  DressMeter(m, "mW");
   m->SetMeterLayout(mlCirc120);
   m->SetMeterMaxValue(100);
   m->SetMeterMinValue(0.01);
@@ -130,7 +133,7 @@ void Logarithmic(TForm* Form, TCanvas* C, int X, int Y) {
 // A temperature meter with its three bands and a second needle that holds the day's peak.
 void BandsAndTwoNeedles(TForm* Form, TCanvas* C, int X, int Y) {
   TMeter* m = NewMeter(Form);
-  Dress(m, "\xC2\xB0" "C");
+  DressMeter(m, "\xC2\xB0" "C");
   m->SetMeterLayout(mlCirc270);
   m->SetMeterMaxValue(120);
   m->SetMeterMinValue(-20);
@@ -160,7 +163,7 @@ void BandsAndTwoNeedles(TForm* Form, TCanvas* C, int X, int Y) {
 // What a host can draw through the events: a zone label on the dial.
 void CustomDrawn(TForm* Form, TCanvas* C, int X, int Y) {
   TMeter* m = NewMeter(Form);
-  Dress(m, "rpm x100");
+  DressMeter(m, "rpm x100");
   m->SetMeterLayout(mlCirc180);
   m->SetMeterMaxValue(80);
   m->SetMeterNrTicks(8);
@@ -203,7 +206,7 @@ public:
     meter_ = new TMeter(this);
     meter_->SetParent(this);
     meter_->SetBounds(0, 0, kMeterWidth, kMeterHeight);
-    Dress(meter_, "kPa");
+    DressMeter(meter_, "kPa");
     meter_->SetMeterLayout(mlCirc300);
     meter_->SetMeterMaxValue(160);
     meter_->SetMeterNrTicks(8);

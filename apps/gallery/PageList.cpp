@@ -6,6 +6,7 @@
 #include "CanvasPage.h"
 #include "DisplaysPage.h"
 #include "GridsPage.h"
+#include "MeterPage.h"
 #include "NumericPage.h"
 
 namespace gallery {
@@ -31,6 +32,7 @@ const std::vector<TPageEntry>& PageList() {
       {"numeric", "Numeric input", Make<TNumericPage>},
       {"displays", "Labels and displays", Make<TDisplaysPage>},
       {"grids", "Grids and edits", Make<TGridsPage>},
+      {"meter", "Meter", Make<TMeterPage>},
   };
   return pages;
 }

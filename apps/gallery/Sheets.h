@@ -8,6 +8,7 @@
 #include "gadrix/platform/graphics/Graphics.h"
 
 namespace gadrix {
+class TMeter;
 class TWinControl;
 }
 
@@ -42,6 +43,9 @@ void RenderGridSheet(gadrix::TBitmap& Bitmap);
 void RenderSevenSegSheet(gadrix::TBitmap& Bitmap);
 // Meters in every layout, a logarithmic one, bands with two needles, and animation frames.
 void RenderMeterSheet(gadrix::TBitmap& Bitmap);
+// The instrument look of the gallery's meters: an ivory dial, dark ink, a slim red needle with a
+// soft shadow, and Unit as the caption.
+void DressMeter(gadrix::TMeter* M, const std::string& Unit);
 // A panel on Parent (owned by it) with a meter that a timer animates, 297 x 209; for a live window.
 gadrix::TWinControl* CreateMeterDemo(gadrix::TWinControl* Parent);
 // The month calendar in four languages, Monday and Sunday first, with a host-added holiday.

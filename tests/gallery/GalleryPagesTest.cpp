@@ -83,6 +83,7 @@ TEST(GalleryPages, PagesArePickedByNameOrTitleAndSelectingAnExhibitTurnsToItsPag
   EXPECT_EQ(FindPage("NUMERIC"), 1);
   EXPECT_EQ(FindPage("labels and displays"), 2);
   EXPECT_EQ(FindPage("Grids and edits"), 3);
+  EXPECT_EQ(FindPage("meter"), 4);
   EXPECT_EQ(FindPage("grid"), -1);
   EXPECT_EQ(FindPage(""), -1);
   EXPECT_NE(PageNames().find("displays"), std::string::npos);
