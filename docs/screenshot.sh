@@ -2,9 +2,9 @@
 # Regenerates the gallery's screenshot: runs the gallery in a virtual X display (Xvfb), waits for
 # its window (xwininfo) and captures it with ImageMagick.
 #
-#   docs/screenshot.sh [OUTPUT [PAGE]]   (defaults: docs/gallery.png, the page "displays")
+#   docs/screenshot.sh [OUTPUT [PAGE]]   (defaults: docs/gallery.png, the page "meter")
 #
-# PAGE is a page of the gallery's window, by its short name (canvas, numeric, displays, grids, ...)
+# PAGE is a page of the gallery's window, by its short name (canvas, numeric, displays, grids, meter)
 # or its tab's caption.
 #
 # Installs xvfb, x11-utils and imagemagick first when they are missing (as root). These are needed for the
@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 OUT=${1:-docs/gallery.png}
-PAGE=${2:-displays}
+PAGE=${2:-meter}
 JOBS=${JOBS:-$(nproc)}
 SCREEN=1280x800x24
 WINDOW="Gadrix gallery"

@@ -1,5 +1,6 @@
 #include "DisplaysPage.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>

@@ -64,7 +64,6 @@ void TGalleryForm::AddPages() {
     titles.push_back(entry.Title);
   }
   tabs_->SetTabs(titles);
-  tabs_->SetTabIndex(0);
 }
 
 void TGalleryForm::SetPageIndex(int Value) {

@@ -22,7 +22,7 @@ public:
   const gadrix::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   // The tabs' captions, left to right (default none). TabIndex stays on its tab while it exists,
-  // else falls back to the last tab (-1 when none is left).
+  // else falls back to the last tab (-1 when none is left); with none chosen, the first is.
   const std::vector<std::string>& GetTabs() const { return tabs_; }
   void SetTabs(std::vector<std::string> Value);
   int TabCount() const { return static_cast<int>(tabs_.size()); }

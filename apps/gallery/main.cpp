@@ -2,7 +2,7 @@
 // display, or when asked, every sheet rendered to PNG files with an index page that shows them.
 //
 //   gallery                  a window when a display is there, else the snapshots in gallery-out
-//   gallery --page NAME      the window opens on that page (canvas, numeric, displays, ...)
+//   gallery --page NAME      the window opens on that page (canvas, numeric, displays, grids, meter)
 //   gallery --snapshot DIR   the snapshots in DIR
 
 #include <cstdio>
