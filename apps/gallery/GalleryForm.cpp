@@ -35,7 +35,7 @@ TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
   tabs_->SetBoundsRect(kTabsBounds);
   tabs_->SetParent(this);
 
-  inspector_ = new TPropertyInspector(this);
+  inspector_ = new TPropertyEditor(this);
   inspector_->SetName("Inspector");
   inspector_->SetBoundsRect(kInspectorBounds);
   inspector_->SetParent(this);

@@ -9,7 +9,7 @@
 
 #include "GalleryPage.h"
 #include "PageTabs.h"
-#include "PropertyInspector.h"
+#include "PropertyEditor.h"
 #include "gadrix/platform/controls/Controls.h"
 
 namespace gallery {
@@ -41,7 +41,7 @@ public:
   void Select(gadrix::TControl* Control);
 
   TPageTabs* Tabs() const { return tabs_; }
-  TPropertyInspector* Inspector() const { return inspector_; }
+  TPropertyEditor* Inspector() const { return inspector_; }
 
   static constexpr int ClientWidth = 1100;
   static constexpr int ClientHeight = 660;
@@ -58,7 +58,7 @@ private:
   std::vector<TGalleryPage*> pages_;
   int pageIndex_ = 0;
   TPageTabs* tabs_ = nullptr;
-  TPropertyInspector* inspector_ = nullptr;
+  TPropertyEditor* inspector_ = nullptr;
 };
 
 }  // namespace gallery

@@ -41,7 +41,7 @@ TEST(GalleryForm, TheCounterTicksOnTheClockAndTheInspectorFollows) {
   form.Select(counter);
   sim::AdvanceTime(3000);
   EXPECT_EQ(counter->GetCount(), 3);
-  TPropertyInspector* inspector = form.Inspector();
+  TPropertyEditor* inspector = form.Inspector();
   EXPECT_EQ(inspector->ValueText(inspector->RowOf("Count")), "3");
   sim::Click(counter, 10, 10);  // pauses it
   EXPECT_FALSE(counter->GetActive());
@@ -74,7 +74,7 @@ TEST(GalleryForm, TheSwatchMenuTicksTheCurrentChoicesAndPicksNewOnes) {
 TEST(GalleryForm, EditsInTheInspectorMoveTheControlAndItsFrame) {
   TGalleryForm form(nullptr);
   form.Show();
-  TPropertyInspector* inspector = form.Inspector();
+  TPropertyEditor* inspector = form.Inspector();
   TSwatch* swatch = form.Page<TCanvasPage>()->Swatch();
   const TRect value = inspector->ValueRect(inspector->RowOf("Top"));
   sim::Click(inspector, value.Left + 10, value.Top + 5);

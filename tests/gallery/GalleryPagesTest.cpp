@@ -113,7 +113,7 @@ TEST(GalleryPages, TheInspectorShowsEveryExhibitOfEveryPage) {
     EXPECT_FALSE(page->Exhibits().empty()) << page->GetTitle();
     for (TControl* exhibit : page->Exhibits()) {
       form.Select(exhibit);
-      TPropertyInspector* inspector = form.Inspector();
+      TPropertyEditor* inspector = form.Inspector();
       ASSERT_EQ(inspector->GetSubject(), exhibit) << exhibit->GetName();
       EXPECT_EQ(inspector->ValueText(inspector->RowOf("Name")), exhibit->GetName());
       EXPECT_EQ(inspector->ValueText(inspector->RowOf("Left")), std::to_string(exhibit->GetLeft()));
@@ -140,7 +140,7 @@ TEST(GalleryPages, NumericFieldsReportTheirEventsAndTheInspectorFollows) {
   sim::Click(delay, buttonX, 5);
   EXPECT_EQ(delay->GetText(), "50");
   EXPECT_EQ(page->LastEvent(), "OnChange: Delay = 50");
-  TPropertyInspector* inspector = form.Inspector();
+  TPropertyEditor* inspector = form.Inspector();
   EXPECT_EQ(inspector->ValueText(inspector->RowOf("Text")), "50");
 
   TNumIO2* length = page->Field("Length");
@@ -171,7 +171,7 @@ TEST(GalleryPages, TheClockShowsItsSourcesTimeAndTicksOnlyWhileItsPageShows) {
   now += 1.0 / 86400;
   sim::AdvanceTime(1000 + 20);
   EXPECT_EQ(page->Clock()->GetCaption(), "12:34:58");
-  TPropertyInspector* inspector = form.Inspector();
+  TPropertyEditor* inspector = form.Inspector();
   EXPECT_EQ(inspector->ValueText(inspector->RowOf("Caption")), "12:34:58");
 
   // The wall clock's own time has the same shape.

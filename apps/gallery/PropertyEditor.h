@@ -1,5 +1,5 @@
 #pragma once
-// TPropertyInspector: the published properties of one component, a row each, with their values,
+// TPropertyEditor: the published properties of one component, a row each, with their values,
 // read and written through the class's property list only. A nested object (a font) and a set
 // fold out: the object's own properties, or a row per bit of the set, then follow, indented.
 //
@@ -22,10 +22,10 @@
 
 namespace gallery {
 
-class TPropertyInspector : public gadrix::TCustomControl {
+class TPropertyEditor : public gadrix::TCustomControl {
 public:
-  explicit TPropertyInspector(gadrix::TComponent* AOwner);
-  ~TPropertyInspector() override;
+  explicit TPropertyEditor(gadrix::TComponent* AOwner);
+  ~TPropertyEditor() override;
 
   // The component shown (default null: none). The inspector does not own it and lets go of it
   // when it is destroyed.

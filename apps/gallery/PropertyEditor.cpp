@@ -1,4 +1,4 @@
-#include "PropertyInspector.h"
+#include "PropertyEditor.h"
 
 #include <algorithm>
 #include <exception>
@@ -42,16 +42,16 @@ void PaintFoldBox(TCanvas* C, int X, int Y, bool Expanded, TColor Ink) {
 
 }  // namespace
 
-TPropertyInspector::TPropertyInspector(TComponent* AOwner) : TCustomControl(AOwner) {
+TPropertyEditor::TPropertyEditor(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBounds(0, 0, 320, 400);
   SetColor(clWindow);
 }
 
-TPropertyInspector::~TPropertyInspector() { SetSubject(nullptr); }
+TPropertyEditor::~TPropertyEditor() { SetSubject(nullptr); }
 
 // --- subject and rows -------------------------------------------------------------------------------
 
-void TPropertyInspector::SetSubject(TComponent* Value) {
+void TPropertyEditor::SetSubject(TComponent* Value) {
   if (Value == subject_) return;
   if (subject_ != nullptr) subject_->RemoveFreeNotification(this);
   subject_ = Value;
@@ -65,7 +65,7 @@ void TPropertyInspector::SetSubject(TComponent* Value) {
   Invalidate();
 }
 
-void TPropertyInspector::SetExpanded(const std::string& Path, bool Value) {
+void TPropertyEditor::SetExpanded(const std::string& Path, bool Value) {
   if (Value == IsExpanded(Path)) return;
   if (editing_ && !Commit()) CancelEditing();
   if (Value) expanded_.insert(Path);
@@ -74,11 +74,11 @@ void TPropertyInspector::SetExpanded(const std::string& Path, bool Value) {
   Invalidate();
 }
 
-bool TPropertyInspector::IsExpanded(const std::string& Path) const { return expanded_.count(Path) != 0; }
+bool TPropertyEditor::IsExpanded(const std::string& Path) const { return expanded_.count(Path) != 0; }
 
-void TPropertyInspector::ToggleFold(int Row) { SetExpanded(rows_[Row].Path, !IsExpanded(rows_[Row].Path)); }
+void TPropertyEditor::ToggleFold(int Row) { SetExpanded(rows_[Row].Path, !IsExpanded(rows_[Row].Path)); }
 
-void TPropertyInspector::Notification(TComponent* AComponent, TOperation Operation) {
+void TPropertyEditor::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomControl::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == subject_) {
     subject_ = nullptr;
@@ -90,12 +90,12 @@ void TPropertyInspector::Notification(TComponent* AComponent, TOperation Operati
   }
 }
 
-void TPropertyInspector::Reread() {
+void TPropertyEditor::Reread() {
   // The editor keeps what is being typed; the other values are read again as they paint.
   Invalidate();
 }
 
-void TPropertyInspector::BuildRows() {
+void TPropertyEditor::BuildRows() {
   const std::string selectedPath = RowPath(selected_);
   rows_.clear();
   if (subject_ != nullptr) AddRows(subject_, "", 0);
@@ -104,7 +104,7 @@ void TPropertyInspector::BuildRows() {
   top_ = std::min(top_, lastTop);
 }
 
-void TPropertyInspector::AddRows(TPersistent* Object, const std::string& Prefix, int Depth) {
+void TPropertyEditor::AddRows(TPersistent* Object, const std::string& Prefix, int Depth) {
   for (const TPropertyInfo* info : Object->ClassInfo().Properties()) {
     const std::string path = Prefix + info->Name;
     TPersistent* nested = info->Kind == TPropertyKind::Object && info->GetObject ? info->GetObject(*Object) : nullptr;
@@ -121,46 +121,46 @@ void TPropertyInspector::AddRows(TPersistent* Object, const std::string& Prefix,
   }
 }
 
-int TPropertyInspector::RowOf(const std::string& Path) const {
+int TPropertyEditor::RowOf(const std::string& Path) const {
   for (int i = 0; i < RowCount(); ++i)
     if (SameText(rows_[i].Path, Path)) return i;
   return -1;
 }
 
-std::string TPropertyInspector::RowPath(int Row) const {
+std::string TPropertyEditor::RowPath(int Row) const {
   return Row >= 0 && Row < RowCount() ? rows_[Row].Path : std::string();
 }
 
-std::string TPropertyInspector::ValueText(int Row) const {
+std::string TPropertyEditor::ValueText(int Row) const {
   if (Row < 0 || Row >= RowCount()) return {};
   const TRow& row = rows_[Row];
   if (row.Bit >= 0) return SetBitOf(*row.Info, *row.Object, row.Bit) ? "True" : "False";
   return PropertyValueText(*row.Info, *row.Object);
 }
 
-bool TPropertyInspector::IsCycledRow(int Row) const {
+bool TPropertyEditor::IsCycledRow(int Row) const {
   if (Row < 0 || Row >= RowCount()) return false;
   const TRow& row = rows_[Row];
   return row.Bit >= 0 ? static_cast<bool>(row.Info->Set) : IsCycled(*row.Info);
 }
 
-bool TPropertyInspector::IsTypedRow(int Row) const {
+bool TPropertyEditor::IsTypedRow(int Row) const {
   return Row >= 0 && Row < RowCount() && rows_[Row].Bit < 0 && IsTyped(*rows_[Row].Info);
 }
 
 // --- geometry ------------------------------------------------------------------------------------------
 
-int TPropertyInspector::RowHeight() const { return TextHeightOf(GetFont()) + kRowPadding; }
+int TPropertyEditor::RowHeight() const { return TextHeightOf(GetFont()) + kRowPadding; }
 
-TRect TPropertyInspector::ListRect() const {
+TRect TPropertyEditor::ListRect() const {
   return {1, HeaderHeight, GetWidth() - 1, std::max(HeaderHeight, GetHeight() - StatusHeight)};
 }
 
-int TPropertyInspector::VisibleRows() const { return std::max(1, ListRect().Height() / RowHeight()); }
+int TPropertyEditor::VisibleRows() const { return std::max(1, ListRect().Height() / RowHeight()); }
 
-int TPropertyInspector::NameColumnWidth() const { return GetWidth() * NameColumnPercent / 100; }
+int TPropertyEditor::NameColumnWidth() const { return GetWidth() * NameColumnPercent / 100; }
 
-TRect TPropertyInspector::RowRect(int Row) const {
+TRect TPropertyEditor::RowRect(int Row) const {
   if (Row < top_ || Row >= RowCount() || Row >= top_ + VisibleRows()) return {};
   const TRect list = ListRect();
   const int h = RowHeight();
@@ -168,19 +168,19 @@ TRect TPropertyInspector::RowRect(int Row) const {
   return {list.Left, y, list.Right, y + h};
 }
 
-TRect TPropertyInspector::ValueRect(int Row) const {
+TRect TPropertyEditor::ValueRect(int Row) const {
   TRect r = RowRect(Row);
   if (!r.IsEmpty()) r.Left = NameColumnWidth() + 1;
   return r;
 }
 
-void TPropertyInspector::ScrollTo(int Row) {
+void TPropertyEditor::ScrollTo(int Row) {
   if (Row < 0) return;
   if (Row < top_) top_ = Row;
   else if (Row >= top_ + VisibleRows()) top_ = Row - VisibleRows() + 1;
 }
 
-void TPropertyInspector::SetSelectedRow(int Row) {
+void TPropertyEditor::SetSelectedRow(int Row) {
   Row = rows_.empty() ? -1 : std::clamp(Row, 0, RowCount() - 1);
   if (Row == selected_) return;
   selected_ = Row;
@@ -190,7 +190,7 @@ void TPropertyInspector::SetSelectedRow(int Row) {
 
 // --- editing --------------------------------------------------------------------------------------------
 
-void TPropertyInspector::Act(int Row) {
+void TPropertyEditor::Act(int Row) {
   if (Row < 0 || Row >= RowCount()) return;
   if (rows_[Row].Folds) {
     ToggleFold(Row);
@@ -210,14 +210,14 @@ void TPropertyInspector::Act(int Row) {
   }
 }
 
-void TPropertyInspector::StartEditing(const std::string& Text, bool Selected) {
+void TPropertyEditor::StartEditing(const std::string& Text, bool Selected) {
   editing_ = true;
   editText_ = Text;
   selectAll_ = Selected;
   Invalidate();
 }
 
-bool TPropertyInspector::Commit() {
+bool TPropertyEditor::Commit() {
   if (!editing_) return true;
   const TRow& row = rows_[selected_];
   try {
@@ -234,18 +234,18 @@ bool TPropertyInspector::Commit() {
   return true;
 }
 
-void TPropertyInspector::CancelEditing() {
+void TPropertyEditor::CancelEditing() {
   editing_ = false;
   error_.clear();
   Invalidate();
 }
 
-void TPropertyInspector::Edited() {
+void TPropertyEditor::Edited() {
   Invalidate();
   if (onEdited_) onEdited_(this);
 }
 
-void TPropertyInspector::DoExit() {
+void TPropertyEditor::DoExit() {
   // Leaving the inspector keeps a good value and drops a bad one.
   if (editing_ && !Commit()) CancelEditing();
   Invalidate();
@@ -253,7 +253,7 @@ void TPropertyInspector::DoExit() {
 
 // --- input ------------------------------------------------------------------------------------------------
 
-void TPropertyInspector::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TPropertyEditor::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TCustomControl::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft || !ListRect().Contains({X, Y})) return;
   const int row = top_ + (Y - ListRect().Top) / RowHeight();
@@ -267,7 +267,7 @@ void TPropertyInspector::MouseDown(TMouseButton Button, TShiftState Shift, int X
   if (onValue || rows_[row].Folds) Act(row);
 }
 
-bool TPropertyInspector::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+bool TPropertyEditor::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
   if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
   const int lastTop = std::max(0, RowCount() - VisibleRows());
   top_ = std::clamp(top_ - WheelDelta / WHEEL_DELTA * kWheelRows, 0, lastTop);
@@ -275,7 +275,7 @@ bool TPropertyInspector::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint 
   return true;
 }
 
-void TPropertyInspector::KeyDown(Word& Key, TShiftState Shift) {
+void TPropertyEditor::KeyDown(Word& Key, TShiftState Shift) {
   TCustomControl::KeyDown(Key, Shift);
   switch (Key) {
     case VK_UP:
@@ -299,7 +299,7 @@ void TPropertyInspector::KeyDown(Word& Key, TShiftState Shift) {
   Key = 0;
 }
 
-void TPropertyInspector::KeyPress(char32_t& Key) {
+void TPropertyEditor::KeyPress(char32_t& Key) {
   TCustomControl::KeyPress(Key);
   if (Key == U'\b') {
     if (editing_ && selectAll_) editText_.clear();
@@ -325,7 +325,7 @@ void TPropertyInspector::KeyPress(char32_t& Key) {
 
 // --- painting ----------------------------------------------------------------------------------------------
 
-void TPropertyInspector::Paint() {
+void TPropertyEditor::Paint() {
   TCanvas* c = GetCanvas();
   c->GetPen()->SetWidth(1);
   c->GetBrush()->SetStyle(bsSolid);
@@ -344,7 +344,7 @@ void TPropertyInspector::Paint() {
   c->Rectangle(GetClientRect());
 }
 
-void TPropertyInspector::PaintHeader(TCanvas* C) {
+void TPropertyEditor::PaintHeader(TCanvas* C) {
   const TRect band{0, 0, GetWidth(), HeaderHeight};
   std::string title = "Nothing selected";
   if (subject_ != nullptr) title = (subject_->GetName().empty() ? "(unnamed)" : subject_->GetName()) + ": " + subject_->ClassName();
@@ -356,7 +356,7 @@ void TPropertyInspector::PaintHeader(TCanvas* C) {
   C->GetFont()->SetStyle(0);
 }
 
-void TPropertyInspector::PaintRow(TCanvas* C, int Row) {
+void TPropertyEditor::PaintRow(TCanvas* C, int Row) {
   const TRow& row = rows_[Row];
   const TRect r = RowRect(Row);
   const TRect name{r.Left, r.Top, NameColumnWidth(), r.Bottom - 1};
@@ -378,7 +378,7 @@ void TPropertyInspector::PaintRow(TCanvas* C, int Row) {
   C->LineTo(r.Right, r.Bottom - 1);
 }
 
-void TPropertyInspector::PaintValue(TCanvas* C, int Row, const TRect& R) {
+void TPropertyEditor::PaintValue(TCanvas* C, int Row, const TRect& R) {
   const TRow& row = rows_[Row];
   const bool editable = IsCycledRow(Row) || IsTypedRow(Row);
   const std::string text = editing_ && Row == selected_ ? editText_ : ValueText(Row);
@@ -412,7 +412,7 @@ void TPropertyInspector::PaintValue(TCanvas* C, int Row, const TRect& R) {
   }
 }
 
-void TPropertyInspector::PaintStatus(TCanvas* C) {
+void TPropertyEditor::PaintStatus(TCanvas* C) {
   const TRect band{0, GetHeight() - StatusHeight, GetWidth(), GetHeight()};
   const std::string& text = error_.empty() ? std::string(kHint) : error_;
   C->GetBrush()->SetStyle(bsSolid);

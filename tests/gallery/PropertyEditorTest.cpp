@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "PropertyInspector.h"
+#include "PropertyEditor.h"
 #include "Swatch.h"
 
 namespace gallery {
@@ -10,15 +10,15 @@ namespace {
 
 using namespace gadrix;
 
-class PropertyInspectorTest : public ::testing::Test {
+class PropertyEditorTest : public ::testing::Test {
 protected:
-  PropertyInspectorTest() : form_(new TForm(nullptr)) {
+  PropertyEditorTest() : form_(new TForm(nullptr)) {
     form_->SetBounds(0, 0, 700, 700);
     swatch_ = new TSwatch(form_.get());
     swatch_->SetName("Patch");
     swatch_->SetBounds(10, 10, 100, 80);
     swatch_->SetParent(form_.get());
-    inspector_ = new TPropertyInspector(form_.get());
+    inspector_ = new TPropertyEditor(form_.get());
     inspector_->SetBounds(300, 0, 380, 690);
     inspector_->SetParent(form_.get());
     inspector_->SetOnEdited([this](TObject*) { ++edits_; });
@@ -43,11 +43,11 @@ protected:
 
   std::unique_ptr<TForm> form_;
   TSwatch* swatch_;
-  TPropertyInspector* inspector_;
+  TPropertyEditor* inspector_;
   int edits_ = 0;
 };
 
-TEST_F(PropertyInspectorTest, ShowsEachPublishedPropertyWithItsValue) {
+TEST_F(PropertyEditorTest, ShowsEachPublishedPropertyWithItsValue) {
   EXPECT_EQ(inspector_->RowCount(), static_cast<int>(TSwatch::StaticClassInfo().Properties().size()));
   EXPECT_EQ(inspector_->RowPath(0), "Name");
   EXPECT_EQ(Value("Name"), "Patch");
@@ -63,7 +63,7 @@ TEST_F(PropertyInspectorTest, ShowsEachPublishedPropertyWithItsValue) {
   EXPECT_EQ(inspector_->GetSelectedRow(), -1);
 }
 
-TEST_F(PropertyInspectorTest, AClickMovesBooleansAndEnumerationsOn) {
+TEST_F(PropertyEditorTest, AClickMovesBooleansAndEnumerationsOn) {
   ClickValue("Shape");
   EXPECT_EQ(swatch_->GetShape(), wsEllipse);
   EXPECT_EQ(Value("Shape"), "wsEllipse");
@@ -79,7 +79,7 @@ TEST_F(PropertyInspectorTest, AClickMovesBooleansAndEnumerationsOn) {
   EXPECT_EQ(edits_, 3);
 }
 
-TEST_F(PropertyInspectorTest, TypedValuesAreEditedAndCommittedWithEnter) {
+TEST_F(PropertyEditorTest, TypedValuesAreEditedAndCommittedWithEnter) {
   ClickValue("Caption");
   ASSERT_TRUE(inspector_->IsEditing());
   EXPECT_EQ(inspector_->EditText(), "");  // a new swatch has no caption
@@ -102,7 +102,7 @@ TEST_F(PropertyInspectorTest, TypedValuesAreEditedAndCommittedWithEnter) {
   EXPECT_EQ(swatch_->GetWidth(), 60);
 }
 
-TEST_F(PropertyInspectorTest, ABadValueBeepsAndStaysInTheEditorUntilMendedOrCancelled) {
+TEST_F(PropertyEditorTest, ABadValueBeepsAndStaysInTheEditorUntilMendedOrCancelled) {
   const int beeps = sim::BeepCount();
   ClickValue("Left");
   sim::Type(inspector_, "12o");
@@ -127,7 +127,7 @@ TEST_F(PropertyInspectorTest, ABadValueBeepsAndStaysInTheEditorUntilMendedOrCanc
   EXPECT_EQ(swatch_->GetTop(), 10);
 }
 
-TEST_F(PropertyInspectorTest, KeysSelectRowsTypeIntoThemAndToggleThem) {
+TEST_F(PropertyEditorTest, KeysSelectRowsTypeIntoThemAndToggleThem) {
   inspector_->SetFocus();
   sim::Key(inspector_, VK_DOWN);
   sim::Key(inspector_, VK_DOWN);
@@ -151,7 +151,7 @@ TEST_F(PropertyInspectorTest, KeysSelectRowsTypeIntoThemAndToggleThem) {
   EXPECT_FALSE(inspector_->IsEditing());
 }
 
-TEST_F(PropertyInspectorTest, NestedObjectsAndSetsFoldOut) {
+TEST_F(PropertyEditorTest, NestedObjectsAndSetsFoldOut) {
   EXPECT_EQ(inspector_->RowOf("Font.Size"), -1);
   ClickName("Font");
   EXPECT_TRUE(inspector_->IsExpanded("Font"));
@@ -171,8 +171,8 @@ TEST_F(PropertyInspectorTest, NestedObjectsAndSetsFoldOut) {
   EXPECT_EQ(inspector_->RowPath(inspector_->GetSelectedRow()), "Font");
 }
 
-TEST_F(PropertyInspectorTest, TheWheelScrollsWithinTheRows) {
-  inspector_->SetHeight(TPropertyInspector::HeaderHeight + TPropertyInspector::StatusHeight + 100);
+TEST_F(PropertyEditorTest, TheWheelScrollsWithinTheRows) {
+  inspector_->SetHeight(TPropertyEditor::HeaderHeight + TPropertyEditor::StatusHeight + 100);
   const int visible = 100 / inspector_->RowRect(0).Height();
   sim::Wheel(inspector_, -WHEEL_DELTA, 50, 50);
   EXPECT_EQ(inspector_->GetTopRow(), 3);
@@ -187,7 +187,7 @@ TEST_F(PropertyInspectorTest, TheWheelScrollsWithinTheRows) {
   EXPECT_FALSE(inspector_->RowRect(inspector_->RowCount() - 1).IsEmpty());
 }
 
-TEST_F(PropertyInspectorTest, ASubjectThatIsDestroyedLeavesAnEmptyInspector) {
+TEST_F(PropertyEditorTest, ASubjectThatIsDestroyedLeavesAnEmptyInspector) {
   ClickValue("Caption");
   delete swatch_;
   EXPECT_EQ(inspector_->GetSubject(), nullptr);
@@ -200,7 +200,7 @@ TEST_F(PropertyInspectorTest, ASubjectThatIsDestroyedLeavesAnEmptyInspector) {
   sim::Click(inspector_, 100, 100);
 }
 
-TEST_F(PropertyInspectorTest, PaintsTheSelectionAndColourSamples) {
+TEST_F(PropertyEditorTest, PaintsTheSelectionAndColourSamples) {
   swatch_->SetColor(RGB(10, 200, 30));
   inspector_->SetFocus();
   inspector_->SetSelectedRow(Row("Left"));
