@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "CalendarPage.h"
 #include "CanvasPage.h"
 #include "DisplaysPage.h"
 #include "GridsPage.h"
@@ -33,6 +34,7 @@ const std::vector<TPageEntry>& PageList() {
       {"displays", "Labels and displays", Make<TDisplaysPage>},
       {"grids", "Grids and edits", Make<TGridsPage>},
       {"meter", "Meter", Make<TMeterPage>},
+      {"calendar", "Calendar", Make<TCalendarPage>},
   };
   return pages;
 }
