@@ -11,6 +11,7 @@
 #include "gadrix/platform/grids/Grids.h"
 #include "gadrix/platform/stdctrls/Edit.h"
 #include "gadrix/replist/RLData.h"
+#include "gadrix/replist/ReportListView.h"
 
 namespace gadrix::detail {
 
@@ -28,6 +29,7 @@ void RegisterLibraryClasses() {
       &TNumIO2::StaticClassInfo(),
       &TNumLab::StaticClassInfo(),
       &TRLData::StaticClassInfo(),
+      &TReportListView::StaticClassInfo(),
       &TEdit::StaticClassInfo(),
       &TDrawGrid::StaticClassInfo(),
       &TSevenSeg::StaticClassInfo(),

@@ -75,6 +75,11 @@ public:
   using EZorvDStructError::EZorvDStructError;
 };
 
+// A cell's text as a number: blanks around it removed, every "," read as ".", then an optional
+// sign, digits with an optional decimal point and an optional exponent ("-1.5e3"); an empty text
+// reads as 0. False, with Value 0, for any other text.
+bool CellTextToNumber(const std::string& Text, double& Value);
+
 class TRLData : public TComponent {
 public:
   // Text of a new store's common header.

@@ -139,13 +139,19 @@ std::string TextDefault(std::string_view Text) {
 
 }  // namespace
 
+bool CellTextToNumber(const std::string& Text, double& Value) {
+  std::string number(TrimBlanks(Text));
+  std::replace(number.begin(), number.end(), ',', '.');
+  Value = 0.0;
+  if (number.empty() || ReadDecimal(number, Value)) return true;
+  Value = 0.0;
+  return false;
+}
+
 double TRLData::GetAsNumber(int ACol, int ARow) const {
   const std::string text = GetElem(ACol, ARow);
-  std::string number(TrimBlanks(text));
-  std::replace(number.begin(), number.end(), ',', '.');
-  if (number.empty()) return 0.0;
   double value = 0.0;
-  if (!ReadDecimal(number, value)) {
+  if (!CellTextToNumber(text, value)) {
     throw EZorvRLDataError("Class TRLData: invalid numeric string: [" + std::to_string(ACol) +
                            "," + std::to_string(ARow) + "]: " + text);
   }
