@@ -123,6 +123,7 @@ TReportListView::TReportListView(TComponent* AOwner) : TCustomDrawGrid(AOwner) {
     FRLData->SetNrCols(GetColCount());
     FRLData->SetNrRows(GetRowCount() - 1);
     ResizeColumnArrays(GetNrOfColumns());
+    ResetColumnOrder();
   } catch (const std::bad_alloc&) {
     delete FRLData;
     throw EZorvRepListError(InstanceMessage("failed to initialize table editor (out of memory)"));
