@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "gadrix/helmar/Colors.h"
 #include "gadrix/helmar/Drawing.h"
 #include "gadrix/helmar/Utf8.h"
 #include "gadrix/platform/core/Properties.h"
@@ -85,9 +86,9 @@ void TSevenSeg::SetColorText(TColor Value) {
 void TSevenSeg::SetColorScheme(TColorScheme Value) {
   if (Value == colorScheme_) return;
   colorScheme_ = Value;
-  const bool fixed = colorScheme_ == 0;
-  grayLine_ = fixed ? clGray : clBtnShadow;
-  whiteLine_ = fixed ? clWhite : clBtnHighlight;
+  const TSchemeLines lines = SchemeLineColors(Value);
+  grayLine_ = lines.Gray;
+  whiteLine_ = lines.White;
   Invalidate();
 }
 

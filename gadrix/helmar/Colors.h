@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "gadrix/helmar/Types.h"
 #include "gadrix/platform/graphics/Color.h"
 
 namespace gadrix {
@@ -41,6 +42,16 @@ constexpr TColor MeanColor(TColor A, TColor B) {
     mean |= ((a + b) / 2) << shift;
   }
   return mean;
+}
+
+// The two line colours of a 3-D frame under a colour scheme: scheme 0 draws with fixed grey
+// 0x808080 and white, any other scheme with the system's button shadow and highlight.
+struct TSchemeLines {
+  TColor Gray;
+  TColor White;
+};
+constexpr TSchemeLines SchemeLineColors(TColorScheme Scheme) {
+  return Scheme == 0 ? TSchemeLines{clGray, clWhite} : TSchemeLines{clBtnShadow, clBtnHighlight};
 }
 
 }  // namespace gadrix

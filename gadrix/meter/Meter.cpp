@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "gadrix/helmar/Colors.h"
 #include "gadrix/platform/core/Properties.h"
 
 namespace gadrix {
@@ -293,8 +294,9 @@ void TMeter::SetScaleBkWidth(double Value) {
 void TMeter::SetColorScheme(TColorScheme Value) {
   if (Value == colorScheme_) return;
   colorScheme_ = Value;
-  colGrayLine_ = Value == 0 ? clGray : clBtnShadow;
-  colWhiteLine_ = Value == 0 ? clWhite : clBtnHighlight;
+  const TSchemeLines lines = SchemeLineColors(Value);
+  colGrayLine_ = lines.Gray;
+  colWhiteLine_ = lines.White;
   DialChanged();
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gadrix/helmar/Colors.h"
 #include "gadrix/numeric/TextChars.h"
 #include "gadrix/platform/core/Properties.h"
 
@@ -262,9 +263,9 @@ void TNumIO2::SetColorWarnText(TColor Value) { SetField(FColorWarnText, Value); 
 void TNumIO2::SetColorScheme(TColorScheme Value) {
   if (Value == FColorScheme) return;
   FColorScheme = Value;
-  const bool fixed = Value == 0;
-  FColGrayLine = fixed ? clGray : clBtnShadow;
-  FColWhiteLine = fixed ? clWhite : clBtnHighlight;
+  const TSchemeLines lines = SchemeLineColors(Value);
+  FColGrayLine = lines.Gray;
+  FColWhiteLine = lines.White;
   Invalidate();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "gadrix/helmar/Colors.h"
 #include "gadrix/helmar/Drawing.h"
 #include "gadrix/platform/core/Properties.h"
 
@@ -187,8 +188,9 @@ void TNumLab::SetColorOutText(TColor Value) { Store(colorOutText_, Value); }
 void TNumLab::SetColorScheme(TColorScheme Value) {
   if (Value == colorScheme_) return;
   colorScheme_ = Value;
-  colGrayLine_ = Value == 0 ? clGray : clBtnShadow;
-  colWhiteLine_ = Value == 0 ? clWhite : clBtnHighlight;
+  const TSchemeLines lines = SchemeLineColors(Value);
+  colGrayLine_ = lines.Gray;
+  colWhiteLine_ = lines.White;
   Changed();
 }
 
