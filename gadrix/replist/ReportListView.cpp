@@ -153,9 +153,8 @@ void TReportListView::ConnectStore() {
   table->SetOnChange([this](TObject*) { StringsHasChanged(); });
   table->SetOnPercentDone([this](TObject*, int Percent) { RepListPercDone(Percent); });
   FRLData->SetOnPercentDone([this](TObject*, int Percent) { RepListPercDone(Percent); });
-  FRLData->SetOnBeforeHTMLExport([this](TObject*, std::string& Text, int Col, int Row) {
-    if (FOnBeforeHTMLExport) FOnBeforeHTMLExport(this, Text, Col, Row);
-  });
+  FRLData->SetOnBeforeHTMLExport(
+      [this](TObject*, std::string& Text, int Col, int Row) { BeforeHTMLExport(Text, Col, Row); });
   SetOnBeforeSortExchange(FOnBeforeSortExchange);
 }
 
@@ -168,6 +167,14 @@ void TReportListView::RepListPercDone(int Percent) {
   if (FOnPercentDone) FOnPercentDone(this, Percent);
 }
 
+void TReportListView::BeforeSortExchange(const std::string& String1, const std::string& String2, bool& Exchange) {
+  if (FOnBeforeSortExchange) FOnBeforeSortExchange(this, String1, String2, Exchange);
+}
+
+void TReportListView::BeforeHTMLExport(std::string& Text, int Col, int Row) {
+  if (FOnBeforeHTMLExport) FOnBeforeHTMLExport(this, Text, Col, Row);
+}
+
 // The store forwards its table's exchanges only while it has a handler, so that sorts without
 // one run at full speed; the view keeps it so.
 void TReportListView::SetOnBeforeSortExchange(TBeforeSortExchgEvent Handler) {
@@ -178,7 +185,7 @@ void TReportListView::SetOnBeforeSortExchange(TBeforeSortExchgEvent Handler) {
   }
   FRLData->SetOnBeforeSortExchange(
       [this](TObject*, const std::string& String1, const std::string& String2, bool& Exchange) {
-        if (FOnBeforeSortExchange) FOnBeforeSortExchange(this, String1, String2, Exchange);
+        BeforeSortExchange(String1, String2, Exchange);
       });
 }
 

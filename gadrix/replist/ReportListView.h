@@ -155,7 +155,8 @@ public:
   // As the store's, with errors reading "Class TReportListView: invalid numeric string: [2,7]: abc".
   double GetAsNumber(int ACol, int ARow) const;
   std::string GetDefaultValue(int ACol, int ARow) const { return FRLData->GetCellDefaultValue(ACol, ARow); }
-  TNameStrType GetHeader(int ColNr) const { return FRLData->GetColName(ColNr); }
+  TNameStrType GetColName(int ColNr) const { return FRLData->GetColName(ColNr); }
+  TNameStrType GetHeader(int ColNr) const { return GetColName(ColNr); }
   void SetColName(int ColNr, const std::string& Value);
   void SetHeader(int ColNr, const std::string& Value) { SetColName(ColNr, Value); }
   TColFmtString GetColumnFormat(int ColNr) const { return FRLData->GetColumnFormat(ColNr); }
@@ -184,8 +185,11 @@ public:
   void Sort(int Col, int ColSec, bool Ascending);
   void UnSort();
   int GetLastSortColumn() const { return FRLData->GetLastSortColumn(); }
+  int GetSortColumn() const { return GetLastSortColumn(); }
   bool GetLastSortOrder() const { return FRLData->GetLastSortOrder(); }
+  bool GetSortOrder() const { return GetLastSortOrder(); }
   int GetSecondarySortColumn() const { return FRLData->GetSortColumnSec(); }
+  int GetSortColumnSec() const { return GetSecondarySortColumn(); }
   // -1..NrOfColumns; other values are ignored. Raises OnChangeSetup.
   void SetSortColumnSec(int Value);
   void SetSecondarySortColumn(int Value) { SetSortColumnSec(Value); }
@@ -218,7 +222,7 @@ public:
   // --- column widths ----------------------------------------------------------------------------------
   // The width of the grid column whose index is ColumnOrder[Index] - 1 (the display position
   // Index while the order is the identity); 0 for Index outside 1..NrOfColumns. The setter ignores
-  // such an Index; both raise nothing but the setter raises OnChangeSetup always.
+  // such an Index, and raises OnChangeSetup either way.
   int GetColWidths(int Index) const;
   void SetColWidths(int Index, int Value);
   // The widest text of the column's stored cells (check flag included; +16 in a check column, +2
@@ -386,6 +390,8 @@ private:
   void ConnectStore();
   void StringsHasChanged();
   void RepListPercDone(int Percent);
+  void BeforeSortExchange(const std::string& String1, const std::string& String2, bool& Exchange);
+  void BeforeHTMLExport(std::string& Text, int Col, int Row);
 
   // --- layout ---
   std::string InstanceMessage(const std::string& Problem) const;
