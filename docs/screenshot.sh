@@ -4,7 +4,8 @@
 #
 #   docs/screenshot.sh [OUTPUT [PAGE]]   (defaults: docs/gallery.png, the page "meter")
 #
-# PAGE is a page of the gallery's window, by its short name (canvas, numeric, displays, grids, meter)
+# PAGE is a page of the gallery's window, by its short name (canvas, numeric, displays, grids, meter,
+# calendar, replist)
 # or its tab's caption.
 #
 # Installs xvfb, x11-utils and imagemagick first when they are missing (as root). These are needed for the

@@ -9,6 +9,7 @@
 #include "GridsPage.h"
 #include "MeterPage.h"
 #include "NumericPage.h"
+#include "ReportListPage.h"
 
 namespace gallery {
 
@@ -35,6 +36,7 @@ const std::vector<TPageEntry>& PageList() {
       {"grids", "Grids and edits", Make<TGridsPage>},
       {"meter", "Meter", Make<TMeterPage>},
       {"calendar", "Calendar", Make<TCalendarPage>},
+      {"replist", "Report list", Make<TReportListPage>},
   };
   return pages;
 }

@@ -42,7 +42,7 @@ public:
   int TabAt(int X, int Y) const;
 
   // A tab is its caption's width plus this on each side, and at least MinTabWidth wide.
-  static constexpr int TabPadding = 16;
+  static constexpr int TabPadding = 10;
   static constexpr int MinTabWidth = 72;
   // How far the chosen tab stands above the others.
   static constexpr int Raise = 3;

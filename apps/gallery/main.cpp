@@ -2,7 +2,8 @@
 // display, or when asked, every sheet rendered to PNG files with an index page that shows them.
 //
 //   gallery                  a window when a display is there, else the snapshots in gallery-out
-//   gallery --page NAME      the window opens on that page (canvas, numeric, displays, grids, meter)
+//   gallery --page NAME      the window opens on that page (canvas, numeric, displays, grids, meter,
+//                            calendar, replist)
 //   gallery --snapshot DIR   the snapshots in DIR
 
 #include <cstdio>
@@ -35,6 +36,7 @@ std::vector<TSheet> AllSheets() {
       {"sevenseg", "Seven-segment display", "Clock, temperature, hex counters, signs, sizes, frames, a timer.", RenderSevenSegSheet},
       {"meter", "Meter", "TMeter in every layout, logarithmic, with bands and two needles, animated.", RenderMeterSheet},
       {"minical", "Month calendar", "TMiniCal in four languages, week starts, a host holiday, flat buttons.", RenderMiniCalSheet},
+      {"replist", "Report list", "TReportListView: two headers, check, radio and password columns, banding, an empty list.", RenderReportListSheet},
   };
 }
 
@@ -112,7 +114,8 @@ int main(int argc, char** argv) {
         return 2;
       }
     } else {
-      std::fprintf(stderr, "usage: gallery [--page NAME] [--snapshot DIR]\n");
+      std::fprintf(stderr, "usage: gallery [--page NAME] [--snapshot DIR]\n  the pages are %s\n",
+                   gallery::PageNames().c_str());
       return 2;
     }
   }

@@ -61,6 +61,17 @@ TEST(GalleryPages, ATabShowsItsPageAloneWithThatPagesSelection) {
   EXPECT_EQ(form.GetSelected(), delay);
 }
 
+TEST(GalleryPages, EveryPagesTabLiesWithinTheStrip) {
+  TGalleryForm form(nullptr);
+  form.Show();
+  TPageTabs* tabs = form.Tabs();
+  ASSERT_EQ(tabs->TabCount(), static_cast<int>(PageList().size()));
+  for (int i = 0; i < tabs->TabCount(); ++i) {
+    tabs->SetTabIndex(i);  // raised, the tab is at its tallest
+    EXPECT_LE(tabs->TabRect(i).Right, tabs->GetClientWidth()) << PageList()[i].Title;
+  }
+}
+
 TEST(GalleryPages, CtrlTabTurnsThePagesFromAnyFocusedControl) {
   TGalleryForm form(nullptr);
   form.Show();
