@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Sheets.h"
+#include "InstrumentList.h"
 
 namespace gallery {
 

@@ -4,7 +4,7 @@
 
 #include "GalleryForm.h"
 #include "ReportListPage.h"
-#include "Sheets.h"
+#include "InstrumentList.h"
 
 namespace gallery {
 namespace {

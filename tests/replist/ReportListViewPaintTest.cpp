@@ -34,7 +34,8 @@ struct TReportListPaintFixture : ::testing::Test {
   void Fill(int Rows) {
     view->SetNrRows(Rows);
     for (int row = 1; row <= Rows; ++row)
-      for (int col = 1; col <= view->GetNrOfColumns(); ++col) view->SetElem(col, row, "c" + std::to_string(row));
+      for (int col = 1; col <= view->GetNrOfColumns(); ++col)
+        view->SetElem(col, row, std::string("c").append(std::to_string(row)));
   }
   std::unique_ptr<TBitmap> Shot() {
     auto bitmap = std::make_unique<TBitmap>();
