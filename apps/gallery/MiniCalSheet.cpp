@@ -14,16 +14,7 @@ using namespace gadrix;
 
 namespace {
 
-constexpr TColor Paper = RGB(236, 236, 232);
 constexpr int Margin = 20, LabelGap = 18, CalWidth = 300, CalHeight = 180, RowGap = 30;
-
-void Label(TCanvas* C, int X, int Y, const std::string& Text, TColor Color = clBlack, int Size = 9) {
-  C->GetBrush()->SetStyle(bsClear);
-  C->GetFont()->SetName("Arial");
-  C->GetFont()->SetSize(Size);
-  C->GetFont()->SetColor(Color);
-  C->TextOut(X, Y, Text);
-}
 
 // Paints a calendar showing Year-Month-Day at (X, Y) under its label, set up by Setup.
 void Place(TForm& Form, TCanvas* C, int X, int Y, const std::string& Title, int Year, int Month, int Day,
@@ -34,7 +25,7 @@ void Place(TForm& Form, TCanvas* C, int X, int Y, const std::string& Title, int 
   cal->SetMarkToday(false);  // the sheet looks the same on every day it is made
   if (Setup) Setup(cal);
   cal->SetDate(EncodeDate(Year, Month, Day));
-  Label(C, X, Y, Title);
+  SheetLabel(C, X, Y, Title);
   cal->PaintTo(C, X, Y + LabelGap);
 }
 
@@ -47,10 +38,10 @@ void RenderMiniCalSheet(TBitmap& Bitmap) {
   constexpr int Height = 52 + 2 * RowHeight;
   Bitmap.SetSize(Width, Height);
   TCanvas* c = Bitmap.GetCanvas();
-  c->GetBrush()->SetColor(Paper);
+  c->GetBrush()->SetColor(SheetPaper);
   c->FillRect(Rect(0, 0, Width, Height));
-  Label(c, Margin, 12, "Month calendar", clBlack, 13);
-  Label(c, Margin + 150, 17,
+  SheetLabel(c, Margin, 12, "Month calendar", clBlack, 13);
+  SheetLabel(c, Margin + 150, 17,
         "TMiniCal: ISO week numbers, weekday colours, fixed and Easter-based holidays; the selected day in blue",
         clDkGray);
 

@@ -17,20 +17,11 @@ using namespace gadrix;
 
 namespace {
 
-constexpr TColor kPaper = RGB(236, 236, 232);
 constexpr int kMargin = 20, kLabelGap = 18, kGap = 26, kRowHeight = 20;
 constexpr int kMainWidth = 600, kSideWidth = 460;
 constexpr int kSheetWidth = kMargin + kMainWidth + kMargin + kSideWidth + kMargin;
 // The three views of the lower row share the sheet's width.
 constexpr int kSmallWidth = (kSheetWidth - 4 * kMargin) / 3;
-
-void Label(TCanvas* C, int X, int Y, const std::string& Text, TColor Color = clBlack, int Size = 9) {
-  C->GetBrush()->SetStyle(bsClear);
-  C->GetFont()->SetName("Arial");
-  C->GetFont()->SetSize(Size);
-  C->GetFont()->SetColor(Color);
-  C->TextOut(X, Y, Text);
-}
 
 // The height of a view whose data rows all show, without scroll bars.
 int HeightForRows(TReportListView* View) {
@@ -51,7 +42,7 @@ TReportListView* NewList(TForm& Form, int Width, int Rows) {
 // Sizes View to show all its rows, paints it at (X, Y) under Title and returns its bottom.
 int Place(TCanvas* C, TReportListView* View, int X, int Y, const std::string& Title) {
   View->SetHeight(HeightForRows(View));
-  Label(C, X, Y, Title);
+  SheetLabel(C, X, Y, Title);
   View->PaintTo(C, X, Y + kLabelGap);
   return Y + kLabelGap + View->GetHeight();
 }
@@ -90,7 +81,7 @@ int PlaceEmptyList(TForm& Form, TCanvas* C, int X, int Y) {
   view->SetEmptyMessage("No instrument matches the filter|\"boiler 7\"");
   FitInstrumentColumns(view);
   view->SetHeight(170);
-  Label(C, X, Y, "Empty list with a two-line message");
+  SheetLabel(C, X, Y, "Empty list with a two-line message");
   view->PaintTo(C, X, Y + kLabelGap);
   return Y + kLabelGap + view->GetHeight();
 }
@@ -122,10 +113,10 @@ void RenderReportListSheet(TBitmap& Bitmap) {
   // Drawn on a tall sheet that is then cut to what the views took (resizing keeps the pixels).
   Bitmap.SetSize(kSheetWidth, 1200);
   TCanvas* c = Bitmap.GetCanvas();
-  c->GetBrush()->SetColor(kPaper);
+  c->GetBrush()->SetColor(SheetPaper);
   c->FillRect(Rect(0, 0, Bitmap.GetWidth(), Bitmap.GetHeight()));
-  Label(c, kMargin, 12, "Report list", clBlack, 13);
-  Label(c, kMargin + 110, 17, "TReportListView: a draw grid over its own store of texts, every cell drawn by the view",
+  SheetLabel(c, kMargin, 12, "Report list", clBlack, 13);
+  SheetLabel(c, kMargin + 110, 17, "TReportListView: a draw grid over its own store of texts, every cell drawn by the view",
         clDkGray);
 
   TForm form(nullptr);

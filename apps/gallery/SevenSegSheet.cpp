@@ -16,16 +16,7 @@ using namespace gadrix;
 
 namespace {
 
-constexpr TColor Paper = RGB(236, 236, 232);
 constexpr int Margin = 20, LabelGap = 18;
-
-void Label(TCanvas* C, int X, int Y, const std::string& Text, TColor Color = clBlack, int Size = 9) {
-  C->GetBrush()->SetStyle(bsClear);
-  C->GetFont()->SetName("Arial");
-  C->GetFont()->SetSize(Size);
-  C->GetFont()->SetColor(Color);
-  C->TextOut(X, Y, Text);
-}
 
 struct TLook {
   TColor Text, Ground;
@@ -59,7 +50,7 @@ public:
 
   // Paints a display at the next place on the row.
   void Place(const std::string& Title, TSevenSeg* Display) {
-    Label(canvas_, x_, y_, Title);
+    SheetLabel(canvas_, x_, y_, Title);
     Display->PaintTo(canvas_, x_, y_ + LabelGap);
     x_ += Display->GetWidth() + Margin;
     rowHeight_ = std::max(rowHeight_, LabelGap + Display->GetHeight());
@@ -117,10 +108,10 @@ void RenderSevenSegSheet(TBitmap& Bitmap) {
   constexpr int Width = 1140, Height = 790;
   Bitmap.SetSize(Width, Height);
   TCanvas* c = Bitmap.GetCanvas();
-  c->GetBrush()->SetColor(Paper);
+  c->GetBrush()->SetColor(SheetPaper);
   c->FillRect(Rect(0, 0, Width, Height));
-  Label(c, Margin, 12, "Seven-segment display", clBlack, 13);
-  Label(c, Margin + 200, 17, "TSevenSeg: each character a cell; '.' and ',' light the point of the cell before them",
+  SheetLabel(c, Margin, 12, "Seven-segment display", clBlack, 13);
+  SheetLabel(c, Margin + 200, 17, "TSevenSeg: each character a cell; '.' and ',' light the point of the cell before them",
         clDkGray);
 
   TForm form(nullptr);
@@ -154,7 +145,7 @@ void RenderSevenSegSheet(TBitmap& Bitmap) {
               [style](TSevenSeg* d) { d->SetFrameStyle(style); });
   shelf.NextRow();
 
-  Label(c, Margin, shelf.Top(), "A caption that follows a timer (a stopwatch ticking every second)", clDkGray);
+  SheetLabel(c, Margin, shelf.Top(), "A caption that follows a timer (a stopwatch ticking every second)", clDkGray);
   TShelf timerShelf(form, c, shelf.Top() + 20);
   TimerRow(form, timerShelf);
 }

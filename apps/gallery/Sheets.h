@@ -24,6 +24,11 @@ struct TSheet {
 // Every sheet the gallery shows, in order.
 std::vector<TSheet> AllSheets();
 
+// The sheets' paper colour, and a label on it: Arial in Color at Size points, no background.
+constexpr gadrix::TColor SheetPaper = gadrix::RGB(236, 236, 232);
+void SheetLabel(gadrix::TCanvas* C, int X, int Y, const std::string& Text, gadrix::TColor Color = gadrix::clBlack,
+                int Size = 9);
+
 // The canvas primitives, text at several angles, antialiased and not.
 void RenderCanvasShowcase(gadrix::TBitmap& Bitmap);
 

@@ -267,36 +267,33 @@ void TReportListView::SetNrRows(int Value) {
   ChangedSetup();
 }
 
-void TReportListView::SetComHdVis(bool Value) {
-  if (Value == FCommonHdVisible) return;
-  FCommonHdVisible = Value;
+void TReportListView::HeaderRowsChanged() {
   ApplyRowLayout();
   SetHeaderHeights();
   Changed();
   Invalidate();
+}
+
+void TReportListView::SetComHdVis(bool Value) {
+  if (Value == FCommonHdVisible) return;
+  FCommonHdVisible = Value;
+  HeaderRowsChanged();
 }
 
 void TReportListView::SetColHdVis(bool Value) {
   if (Value == FColumnHdVisible) return;
   FColumnHdVisible = Value;
-  ApplyRowLayout();
-  SetHeaderHeights();
-  Changed();
-  Invalidate();
+  HeaderRowsChanged();
 }
 
 void TReportListView::SetComHdHgt(int Value) {
   FCommonHdHeight = std::clamp(Value, kMinHeaderHeight, kMaxHeaderHeight);
-  SetHeaderHeights();
-  Changed();
-  Invalidate();
+  HeaderRowsChanged();
 }
 
 void TReportListView::SetColHdHgt(int Value) {
   FColumnHdHeight = std::clamp(Value, kMinHeaderHeight, kMaxHeaderHeight);
-  SetHeaderHeights();
-  Changed();
-  Invalidate();
+  HeaderRowsChanged();
 }
 
 void TReportListView::SetTopRow(int Value) {

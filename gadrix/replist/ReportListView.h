@@ -398,6 +398,8 @@ private:
   // RowCount and FixedRows from the store's row count and the header rows.
   void ApplyRowLayout();
   void ApplyColumnLayout();
+  // After a header row's visibility or height changed: the layout, the heights, OnChange, a repaint.
+  void HeaderRowsChanged();
   void ResizeColumnArrays(int Count);
   void ResetColumnSettings();
   void ResetColumnOrder();
