@@ -132,7 +132,8 @@ public:
   // The first display column in view (1-based); setting it clamps to FixedCols + 1..NrOfColumns.
   int GetLeftCol() const { return TCustomDrawGrid::GetLeftCol() + 1; }
   void SetLeftCol(int Value);
-  // Default false: the first display column is a fixed column. Raises OnChange.
+  // Default false: the first display column is a fixed column (not in a view of a single column,
+  // which needs that column to scroll). Raises OnChange.
   bool GetFixedFirstColumn() const { return GetFixedCols() > 0; }
   void SetFixedColOne(bool Value);
   void SetFixedFirstColumn(bool Value) { SetFixedColOne(Value); }
